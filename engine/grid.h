@@ -1,0 +1,62 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/cell.h"
+#include "engine/placement.h"
+#include "engine/word_slot.h"
+
+class Dictionary;
+
+// Every position outside any grid reads as this block cell.
+extern Cell OutsideCell;
+
+// A rectangular board of cells, row by row, with its word slots and placed words.
+class Grid {
+public:
+    Grid(int width, int height);
+    // A copy gets its own slots, equal to the source's and naming the copy.
+    Grid(const Grid& other);
+    Grid& operator=(const Grid& other);
+    ~Grid();
+
+    void Resize(int w, int h);
+    Cell& CellAt(int x, int y);
+    Cell& CellAtIndex(int index);
+    void FindWordSlots();
+    void LockPresetCells();
+
+    // Readers
+    void ReadPatternFile(const std::string& name);
+    void ReadAsciiGrid(std::string text);
+
+    // Printers
+    void Print(std::ostream& out, int format);
+    void PrintSimple(std::ostream& out);
+    void PrintAscii(std::ostream& out);
+    std::string PlacedWordText(int i);
+
+    // Page writers, built with the puzzle generators.
+    void PrintHtml(std::ostream& out);
+    void WriteCrosswordHtml(std::ostream& out, Dictionary& dictionary, bool showLetters);
+    void WriteWordSearchHtml(std::ostream& out, Dictionary& dictionary);
+
+    std::vector<Cell> cells;
+    int cellCount = 0;
+    std::vector<WordSlot*> wordSlots;
+    std::vector<Placement> placements;
+    int width = 0;
+    int height = 0;
+
+private:
+    void PrintWordSlots();
+    void AddSlotRun(int x, int y, int dx, int dy);
+    void CopySlotsFrom(const Grid& other);
+
+    std::vector<std::unique_ptr<WordSlot>> ownedSlots_;
+};
+
+std::ostream& WriteCellChar(std::ostream& out, const Cell& cell);

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# ./quillory.sh start : install what is missing, build, start the program
+# ./quillory.sh test  : install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+top=$PWD
+build=$top/build
+
+install_missing() {
+    local missing=()
+    while read -r pkg; do
+        [[ -z $pkg || $pkg == \#* ]] && continue
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done < scripts/packages.txt
+    ((${#missing[@]})) || return 0
+    local sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+    cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" -j "$(nproc)"
+}
+
+case "${1:-}" in
+start)
+    install_missing
+    build_all
+    if [[ -x $build/bin/quillory ]]; then
+        cd "$build/bin" && exec ./quillory
+    fi
+    echo "Built the engine library and its tests; the program's window does not exist yet."
+    ;;
+test)
+    install_missing
+    build_all
+    cd "$build"
+    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --no-tests=error -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 start|test" >&2
+    exit 2
+    ;;
+esac
