@@ -1,0 +1,48 @@
+#include "engine/dictionary.h"
+
+#include "engine/alphabet.h"
+#include "engine/ascii.h"
+
+bool IsAcceptableWord(const std::string& word)
+{
+    for (char c : word) {
+        unsigned char b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F)
+            return false;
+    }
+    return true;
+}
+
+void Dictionary::AddWord(std::string word, std::string clue)
+{
+    if (!clue.empty())
+        clues[word] = clue;
+    if (word.empty())
+        return;
+    if (!IsAcceptableWord(word)) {
+        ++rejectedCount;
+        return;
+    }
+    auto symbols = std::make_shared<SymbolWord>(word.size() + 1);
+    for (std::size_t i = 0; i < word.size(); ++i)
+        (*symbols)[i] = Alphabet::SymbolOf(LowerAscii(word[i]));
+    symbols->back() = BlockSymbol;
+    words.push_back(std::move(symbols));
+    ++acceptedCount;
+}
+
+std::string Dictionary::WordText(int i) const
+{
+    std::string text;
+    for (const Symbol* s = words[i]->data(); *s != BlockSymbol; ++s)
+        text += Alphabet::CharOf(*s);
+    return text;
+}
+
+std::string Dictionary::ClueFor(std::string word) const
+{
+    auto found = clues.find(word);
+    return found == clues.end() ? std::string() : found->second;
+}
+
+bool Dictionary::HasClues() const { return !clues.empty(); }
