@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "puzzle_test_support.h"
+#include "puzzles/scramble_page.h"
+
+namespace {
+
+const std::string Opening =
+    R"(<html><head><script language=JavaScript>document.onselectstart=new Function ("return false"); )"
+    R"(document.onmousedown=new Function ("return false"); document.onmouseup=new Function ("return false"); )"
+    R"(window.onmousedown=new Function ("return false"); window.onmouseup=new Function ("return false");)"
+    R"(</script><style>.sol {position:absolute;top:0px;left:30px;color:red;visibility:#visibility#} </style>)"
+    R"(</head><body><center><h1>#title#</h1><br><h2>Unscramble the following words:</h2><br><table>)";
+const std::string Closing = "</table></body></center></html>";
+
+std::string Line(int number, const std::string& scrambled, const std::string& answer)
+{
+    return R"(<tr><td width="20%"><font size="4">)" + std::to_string(number) + ". " + scrambled +
+           R"(</font></td><td align="left" style="position:relative"><div class="sol">)" + answer +
+           "</div>&nbsp;&nbsp;____________________________</td></tr>\n";
+}
+
+// The scrambled text of entry `number`.
+std::string Scrambled(const std::string& page, int number)
+{
+    std::string start = R"(<font size="4">)" + std::to_string(number) + ". ";
+    auto at = page.find(start) + start.size();
+    return page.substr(at, page.find("</font>", at) - at);
+}
+
+std::string Sorted(std::string text)
+{
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+class ScramblePageTest : public PuzzleTest {};
+
+TEST_F(ScramblePageTest, EmptyListGivesTheHeadingsAndAnEmptyTable)
+{
+    EXPECT_EQ(BuildScramblePage(Dictionary()), Opening + Closing);
+}
+
+TEST_F(ScramblePageTest, EachWordOfAnEntryIsShuffledInCapitals)
+{
+    std::string page = BuildScramblePage(WordList({"abc  defgh", "i", "   "}));
+    std::string line = Scrambled(page, 1);
+    ASSERT_EQ(line.size(), 9u);
+    EXPECT_EQ(line[3], ' ');
+    EXPECT_EQ(Sorted(line.substr(0, 3)), "ABC");
+    EXPECT_EQ(Sorted(line.substr(4)), "DEFGH");
+    EXPECT_NE(page.find(Line(1, line, "abc  defgh")), std::string::npos);
+    EXPECT_NE(page.find(Line(2, "I", "i")), std::string::npos);
+    EXPECT_NE(page.find(Line(3, "", "   ")), std::string::npos);
+    EXPECT_EQ(page.rfind(Closing), page.size() - Closing.size());
+}
+
+TEST_F(ScramblePageTest, HintsOnlyForEntriesWithAClue)
+{
+    Dictionary list = ClueList({{"cat", "a pet"}, {"dog", ""}});
+    std::string page = BuildScramblePage(list);
+    EXPECT_EQ(CountOf(page, "Hint: "), 1);
+    std::string hint = "<tr><td colspan=\"2\"><font size=\"4\">Hint: a pet</font></td></tr>\n";
+    EXPECT_NE(page.find(Line(1, Scrambled(page, 1), "cat") + hint + Line(2, Scrambled(page, 2), "dog")),
+              std::string::npos);
+    EXPECT_EQ(CountOf(BuildScramblePage(WordList({"cat", "dog"})), "Hint: "), 0);
+}
+
+TEST_F(ScramblePageTest, SameListGivesTheSamePage)
+{
+    Dictionary list = WordList({"pencil", "eraser", "school bus", "notebook"});
+    std::string first = BuildScramblePage(list);
+    std::srand(99);
+    EXPECT_EQ(BuildScramblePage(list), first);
+}
+
+TEST_F(ScramblePageTest, FilledPageHasTitleAndVisibilityInPlace)
+{
+    std::string stored = BuildScramblePage(WordList({"cat"}));
+    EXPECT_EQ(CountOf(stored, "#title#"), 1);
+    EXPECT_EQ(CountOf(stored, "#visibility#"), 1);
+    std::string shown = FillScramblePage(stored, "Pets & <Friends>", true);
+    EXPECT_EQ(CountOf(shown, "#title#") + CountOf(shown, "#visibility#"), 0);
+    EXPECT_NE(shown.find("<h1>Pets &amp; &lt;Friends&gt;</h1>"), std::string::npos);
+    EXPECT_NE(shown.find("visibility:visible}"), std::string::npos);
+    EXPECT_NE(FillScramblePage(stored, "", false).find("visibility:hidden}"), std::string::npos);
+}
+
+TEST_F(ScramblePageTest, EntriesAndCluesCannotBecomeMarkup)
+{
+    Dictionary list = ClueList({{"a<b", "x > y & z"}});
+    std::string page = BuildScramblePage(list);
+    EXPECT_NE(page.find("<div class=\"sol\">a&lt;b</div>"), std::string::npos);
+    EXPECT_NE(page.find("Hint: x &gt; y &amp; z</font>"), std::string::npos);
+    EXPECT_EQ(CountOf(Scrambled(page, 1), "&lt;"), 1);
+}
+
+TEST(SplitWordsTest, WhiteSpaceOfAnyKindSeparatesWords)
+{
+    EXPECT_EQ(SplitWords(" \tred\n\v green\f\r blue  "), (std::vector<std::string>{"red", "green", "blue"}));
+    EXPECT_TRUE(SplitWords(" \t\n").empty());
+    EXPECT_TRUE(SplitWords("").empty());
+}
+
+}  // namespace

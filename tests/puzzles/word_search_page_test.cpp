@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/error.h"
+#include "engine/grid.h"
+#include "puzzle_test_support.h"
+#include "puzzles/word_search_page.h"
+
+namespace {
+
+std::string Outline(int x1, int y1, int x2, int y2) { return WriteAnswerOutline(Placement{x1, y1, x2, y2}); }
+
+std::string Lines(std::initializer_list<std::initializer_list<int>> corners)
+{
+    std::vector<std::vector<int>> p;
+    for (auto corner : corners)
+        p.emplace_back(corner);
+    std::ostringstream out;
+    for (int i = 0; i < 4; ++i) {
+        const auto& a = p[i];
+        const auto& b = p[(i + 1) % 4];
+        out << "jg_doc.drawLine(" << a[0] << "," << a[1] << "," << b[0] << "," << b[1] << ");\n";
+    }
+    return out.str();
+}
+
+TEST(AnswerOutlineTest, EachDirectionGetsItsCorners)
+{
+    EXPECT_EQ(Outline(2, 0, 5, 0), "jg_doc.drawLine(65,5,65,25);\njg_doc.drawLine(65,25,175,25);\n"
+                                   "jg_doc.drawLine(175,25,175,5);\njg_doc.drawLine(175,5,65,5);\n");
+    EXPECT_EQ(Outline(3, 1, 0, 1), Lines({{115, 55}, {115, 35}, {5, 35}, {5, 55}}));
+    EXPECT_EQ(Outline(1, 1, 1, 3), Lines({{35, 35}, {55, 35}, {55, 115}, {35, 115}}));
+    EXPECT_EQ(Outline(1, 3, 1, 1), Lines({{35, 115}, {55, 115}, {55, 35}, {35, 35}}));
+    EXPECT_EQ(Outline(0, 0, 2, 2), Lines({{15, 0}, {0, 15}, {75, 90}, {90, 75}}));
+    EXPECT_EQ(Outline(0, 2, 2, 0), Lines({{0, 75}, {15, 90}, {90, 15}, {75, 0}}));
+    EXPECT_EQ(Outline(2, 0, 0, 2), Lines({{75, 0}, {90, 15}, {15, 90}, {0, 75}}));
+    EXPECT_EQ(Outline(2, 2, 0, 0), Lines({{90, 75}, {75, 90}, {0, 15}, {15, 0}}));
+}
+
+TEST(AnswerOutlineTest, OneLetterWordGetsASquareInsideItsCell)
+{
+    EXPECT_EQ(Outline(4, 2, 4, 2), Lines({{125, 65}, {125, 85}, {145, 85}, {145, 65}}));
+}
+
+class WordSearchPageTest : public PuzzleTest {
+protected:
+    void Place(const std::string& word, int x, int y, int dx, int dy)
+    {
+        for (std::size_t i = 0; i < word.size(); ++i)
+            grid.CellAt(x + int(i) * dx, y + int(i) * dy).SetSymbol(Alphabet::SymbolOf(word[i]));
+        int last = int(word.size()) - 1;
+        grid.placements.push_back(Placement{x, y, x + last * dx, y + last * dy});
+    }
+
+    std::string Page(Dictionary& list)
+    {
+        std::ostringstream out;
+        grid.WriteWordSearchHtml(out, list);
+        return out.str();
+    }
+
+    static std::string ScriptFileAsCopied()
+    {
+        std::ifstream in(PageScriptFile);
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string script = text.str();
+        return script + "\n";  // the line read at the end of the file, empty after the last line feed
+    }
+
+    Grid grid{3, 2};
+};
+
+TEST_F(WordSearchPageTest, WholePageOfOnePlacedWord)
+{
+    Place("ox", 0, 0, 1, 0);
+    grid.CellAt(2, 0).SetSymbol(Alphabet::SymbolOf('q'));
+    grid.CellAt(0, 1).SetSymbol(Alphabet::SymbolOf('z'));
+    Dictionary list = WordList({"ox"});
+    std::string expected =
+        R"(<html><head><script language=JavaScript>document.onselectstart=new Function ("return false"); )"
+        R"(document.onmousedown=new Function ("return false"); document.onmouseup=new Function ("return false"); )"
+        R"(window.onmousedown=new Function ("return false"); window.onmouseup=new Function ("return false");)" +
+        ScriptFileAsCopied() + "\n" +
+        "function loader() { #load# var jg_doc = new jsGraphics('mine');  jg_doc.setColor('#ff0000');\n" +
+        Outline(0, 0, 1, 0) + "\n" +
+        R"x(  jg_doc.paint(); }</script></head><body onload="loader()"><center><h1>#title#</h1>)x"
+        R"(<div id="mine" style="position:relative"><table border="0" style="border:solid black 1px" )"
+        R"(cellspacing="0" cellpadding="0" align="center" width="90">)" "\n"
+        R"(<tr><td width="30" height="30"><center>O</center></td><td width="30" height="30"><center>X</center></td>)"
+        R"(<td width="30" height="30"><center>Q</center></td></tr>)"
+        R"(<tr><td width="30" height="30"><center>Z</center></td><td width="30" height="30">&nbsp;</td>)"
+        R"(<td width="30" height="30">&nbsp;</td></tr>)"
+        R"(</table></center><br/><br/><table align="center"><tr><td valign="top">)"
+        R"(<h2>See if you can find the following words:</h2>ox &nbsp;</td></tr></table></div></body></html>)";
+    EXPECT_EQ(Page(list), expected);
+}
+
+TEST_F(WordSearchPageTest, NoPlacementsGiveAnEmptyLoaderAndList)
+{
+    Grid empty(0, 0);
+    Dictionary list;
+    std::ostringstream out;
+    empty.WriteWordSearchHtml(out, list);
+    std::string page = out.str();
+    EXPECT_EQ(CountOf(page, "drawLine("), CountOf(ScriptFileAsCopied(), "drawLine("));
+    EXPECT_NE(page.find("jg_doc.setColor('#ff0000');\n  jg_doc.paint(); }"), std::string::npos);
+    EXPECT_NE(page.find("width=\"-3000\">\n</table>"), std::string::npos);
+    EXPECT_NE(page.find("following words:</h2></td>"), std::string::npos);
+    EXPECT_EQ(CountOf(page, "#title#"), 1);
+    EXPECT_EQ(CountOf(page, "#load#"), 1);
+    EXPECT_NE(page.find("function loader() { #load# var jg_doc"), std::string::npos);
+}
+
+TEST_F(WordSearchPageTest, CluesReplaceTheWordsInTheList)
+{
+    Place("ox", 0, 0, 1, 0);
+    Place("zq", 0, 1, 1, 0);
+    Dictionary list = ClueList({{"ox", "pulls a <cart> & plough"}, {"zq", ""}, {"other", "x"}});
+    std::string page = Page(list);
+    EXPECT_NE(page.find("<h2>See if you can find words related with the following clues:</h2>"
+                        "- pulls a &lt;cart&gt; &amp; plough<br/>- <br/></td>"),
+              std::string::npos);
+}
+
+TEST_F(WordSearchPageTest, WordsAndLettersAreEscaped)
+{
+    Place("a<b", 0, 0, 1, 0);
+    Dictionary list;
+    std::string page = Page(list);
+    EXPECT_NE(page.find("following words:</h2>a&lt;b &nbsp;"), std::string::npos);
+    EXPECT_NE(page.find("<center>&lt;</center>"), std::string::npos);
+}
+
+TEST_F(WordSearchPageTest, MissingDrawingScriptIsAnErrorNamingTheFile)
+{
+    Place("ox", 0, 0, 1, 0);
+    Dictionary list;
+    EmptyWorkingDirectory elsewhere;
+    std::ostringstream out;
+    try {
+        grid.WriteWordSearchHtml(out, list);
+        FAIL() << "no error";
+    } catch (const error& e) {
+        EXPECT_NE(e.message().find("wz_jsgraphics.js"), std::string::npos) << e.message();
+    }
+    EXPECT_TRUE(out.str().empty());
+}
+
+}  // namespace
