@@ -1,0 +1,55 @@
+#include "platform/spooler/os_version.h"
+#include "platform/spooler/profile_string.h"
+#include "platform/spooler/setting_change.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(GetVersionExA, AnswersAsTheNtFamilyFromVersion5) {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = 148;
+    ASSERT_EQ(1, GetVersionExA(&version));
+    EXPECT_EQ(VER_PLATFORM_WIN32_NT, version.dwPlatformId);
+    EXPECT_GE(version.dwMajorVersion, 5u);
+    EXPECT_EQ(148u, version.dwOSVersionInfoSize);
+}
+
+TEST(GetVersionExA, RefusesARecordOfAnotherSize) {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = 156;
+    EXPECT_EQ(0, GetVersionExA(&version));
+    EXPECT_EQ(0u, version.dwPlatformId);
+    EXPECT_EQ(0, GetVersionExA(nullptr));
+}
+
+std::string Profile(const char* section, const char* key) {
+    char value[32];
+    GetProfileStringA(section, key, "(none)", value, sizeof value);
+    return value;
+}
+
+TEST(ProfileString, KeepsWhatWasWrittenUntilItIsRemoved) {
+    ASSERT_EQ(1, WriteProfileStringA("windows", "device", "beta,Quillory File Printer,file:/x"));
+    EXPECT_EQ("beta,Quillory File Printer,file", Profile("windows", "device"));
+    EXPECT_EQ("(none)", Profile("Windows", "device"));
+    ASSERT_EQ(1, WriteProfileStringA("windows", "device", nullptr));
+    EXPECT_EQ("(none)", Profile("windows", "device"));
+
+    ASSERT_EQ(1, WriteProfileStringA("windows", "load", "x"));
+    ASSERT_EQ(1, WriteProfileStringA("windows", nullptr, nullptr));
+    EXPECT_EQ("(none)", Profile("windows", "load"));
+    EXPECT_EQ(0, WriteProfileStringA(nullptr, "device", "x"));
+}
+
+TEST(SendMessageTimeoutA, TheSettingsBroadcastSucceedsAndOtherWindowsAreUnreachable) {
+    std::uintptr_t result = 7;
+    EXPECT_NE(0, SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 1000,
+                                     &result));
+    EXPECT_EQ(0u, result);
+    EXPECT_EQ(0, SendMessageTimeoutA(0x1234, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 1000, nullptr));
+}
+
+}  // namespace

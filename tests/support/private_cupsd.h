@@ -1,0 +1,51 @@
+// A cupsd of the tests' own: its configuration, spool and logs live in a temporary folder,
+// it listens on 127.0.0.1 only, and while it runs it is the print server of this process
+// (CUPS_SERVER) and of every program the process starts. The machine's own cupsd and its
+// lpoptions are never touched: HOME and CUPS_SERVERROOT point into a folder of the process.
+// Build it before the first CUPS call of the process: libcups reads HOME once per thread.
+#pragma once
+
+#include <cups/ipp.h>
+#include <sys/types.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+class PrivateCupsd {
+public:
+    // Throws std::runtime_error, with the daemon's log, when it does not come up.
+    PrivateCupsd();
+    ~PrivateCupsd();
+    PrivateCupsd(const PrivateCupsd&) = delete;
+    PrivateCupsd& operator=(const PrivateCupsd&) = delete;
+
+    // "127.0.0.1:port", as CUPS_SERVER holds it.
+    std::string Address() const { return address_; }
+
+    // An enabled queue that writes each job, unfiltered, over the file OutputPath(name).
+    void AddPrinter(const std::string& name);
+    // The server-wide default, as `lpadmin -d` sets it.
+    void SetServerDefault(const std::string& name);
+
+    std::filesystem::path OutputPath(const std::string& printer) const;
+    std::uintmax_t OutputSize(const std::string& printer) const;
+    int CompletedJobs(const std::string& printer) const;
+    // Waits up to 30 seconds for the count; false when it is not reached.
+    bool WaitForCompletedJobs(const std::string& printer, int count) const;
+
+    // Ends the daemon early, as a machine whose print server has stopped.
+    void Stop();
+
+private:
+    void WriteConfiguration() const;
+    bool Start();
+    bool WaitUntilAnswering() const;
+    void SendAdminRequest(ipp_t* request, const char* file) const;
+    std::string ErrorLog() const;
+
+    std::filesystem::path root_;
+    int port_ = 0;
+    std::string address_;
+    pid_t daemon_ = -1;
+};
