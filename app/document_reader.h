@@ -1,0 +1,39 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "app/puzzle_type.h"
+
+class PuzzleContent;
+class TiXmlDocument;
+class TiXmlElement;
+
+// Reading a saved puzzle document. Loading is split from filling so that the
+// frame can make the puzzle (and its view) of the right kind in between.
+class DocumentReader {
+public:
+    DocumentReader();
+    ~DocumentReader();
+    DocumentReader(const DocumentReader&) = delete;
+    DocumentReader& operator=(const DocumentReader&) = delete;
+
+    // False when the file cannot be read, is empty or is not a document.
+    bool LoadFile(const std::string& path);
+    bool Parse(const std::string& text);
+
+    PuzzleType Type() const;
+    // Takes every child of the root in order, writing each one's name to the trace.
+    void ReadInto(PuzzleContent& puzzle, std::ostream& trace) const;
+    // Whether the puzzle is built again from its list rather than shown from its grid.
+    bool IsRegenerated() const;
+
+private:
+    std::unique_ptr<TiXmlDocument> document_;
+    const TiXmlElement* root_ = nullptr;
+};
+
+// Limits of the bingo dialog, kept by documents as well.
+constexpr int MinBingoCards = 1;
+constexpr int MaxBingoCards = 100;

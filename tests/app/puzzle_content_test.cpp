@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "app/recording_puzzle.h"
+#include "engine/alphabet.h"
+
+namespace {
+
+bool Holds(const std::string& page, const std::string& text) { return page.find(text) != std::string::npos; }
+
+int Count(const std::string& page, const std::string& text)
+{
+    int n = 0;
+    for (auto at = page.find(text); at != std::string::npos; at = page.find(text, at + text.size()))
+        ++n;
+    return n;
+}
+
+class PuzzleContentTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetAlphabet();
+        list.AddWord("apple", "a fruit");
+        list.AddWord("banana", "yellow");
+        list.AddWord("cherry", "");
+    }
+    Dictionary list;
+};
+
+TEST_F(PuzzleContentTest, NewPuzzleShowsNothing)
+{
+    RecordingPuzzle puzzle(WordSearchPuzzle);
+    EXPECT_TRUE(puzzle.shown.empty());
+    EXPECT_EQ(puzzle.grid.width, 4);
+    EXPECT_EQ(puzzle.grid.cellCount, 16);
+    EXPECT_EQ(puzzle.numCards, 1);
+    EXPECT_FALSE(puzzle.freeSpace);
+    EXPECT_FALSE(puzzle.showSolution);
+}
+
+TEST_F(PuzzleContentTest, WordSearchSolutionDecidesWhetherOutlinesAreDrawn)
+{
+    RecordingPuzzle puzzle(WordSearchPuzzle);
+    puzzle.Generate(list, "Fruit");
+    ASSERT_EQ(puzzle.shown.size(), 1u);
+    EXPECT_FALSE(Holds(puzzle.shown[0], "#load#"));
+    EXPECT_FALSE(Holds(puzzle.shown[0], "#title#"));
+    EXPECT_TRUE(Holds(puzzle.shown[0], "Fruit"));
+    Grid before = puzzle.grid;
+
+    puzzle.SetShowSolution(true);
+    ASSERT_EQ(puzzle.shown.size(), 2u);
+    EXPECT_EQ(Count(puzzle.shown[0], "return;"), Count(puzzle.shown[1], "return;") + 1)
+        << "the loader returns early only while the solution is hidden";
+    EXPECT_EQ(puzzle.grid.placements.size(), before.placements.size()) << "nothing generated anew";
+    for (int i = 0; i < before.cellCount; ++i)
+        ASSERT_EQ(puzzle.grid.cells[i].symbol, before.cells[i].symbol);
+}
+
+TEST_F(PuzzleContentTest, CrosswordShowsLettersOnlyWithTheSolution)
+{
+    RecordingPuzzle puzzle(FreeformPuzzle);
+    puzzle.Generate(list, "Crossword");
+    puzzle.SetShowSolution(true);
+    ASSERT_EQ(puzzle.shown.size(), 2u);
+    EXPECT_NE(puzzle.shown[0], puzzle.shown[1]);
+    EXPECT_TRUE(Holds(puzzle.shown[1], "Crossword"));
+}
+
+TEST_F(PuzzleContentTest, BingoIsNeverShownAgainWithoutGenerating)
+{
+    RecordingPuzzle puzzle(BingoPuzzle);
+    puzzle.numCards = 2;
+    puzzle.Generate(list, "Bingo");
+    ASSERT_EQ(puzzle.shown.size(), 1u);
+    EXPECT_EQ(Count(puzzle.shown[0], "BINGO"), 2);
+    puzzle.SetShowSolution(true);
+    EXPECT_TRUE(puzzle.showSolution);
+    puzzle.Render("Other");
+    EXPECT_EQ(puzzle.shown.size(), 1u);
+    EXPECT_EQ(puzzle.title, "Bingo") << "render keeps the title of bingo cards";
+}
+
+TEST_F(PuzzleContentTest, ScrambleKeepsItsShuffleWhenSolutionsSwitch)
+{
+    RecordingPuzzle puzzle(ScramblePuzzle);
+    puzzle.Generate(list, "Unscramble");
+    puzzle.SetShowSolution(true);
+    puzzle.SetShowSolution(false);
+    ASSERT_EQ(puzzle.shown.size(), 3u);
+    EXPECT_TRUE(Holds(puzzle.shown[0], "visibility:hidden"));
+    EXPECT_TRUE(Holds(puzzle.shown[1], "visibility:visible"));
+    EXPECT_EQ(puzzle.shown[0], puzzle.shown[2]);
+    EXPECT_EQ(Count(puzzle.scramblePage, "#title#"), 1);
+    EXPECT_EQ(Count(puzzle.scramblePage, "#visibility#"), 1);
+}
+
+TEST_F(PuzzleContentTest, RenderStoresTheTitleAndPutsItInOnce)
+{
+    RecordingPuzzle puzzle(ScramblePuzzle);
+    puzzle.Generate(list, "First");
+    puzzle.Render("Odd #title# title");
+    EXPECT_EQ(puzzle.title, "Odd #title# title");
+    EXPECT_TRUE(Holds(puzzle.shown.back(), "<h1>Odd #title# title</h1>"));
+    EXPECT_EQ(Count(puzzle.shown.back(), "First"), 0);
+}
+
+TEST_F(PuzzleContentTest, EmptyScrambleStillGenerates)
+{
+    RecordingPuzzle puzzle(ScramblePuzzle);
+    puzzle.Generate(Dictionary(), "Nothing");
+    ASSERT_EQ(puzzle.shown.size(), 1u);
+    EXPECT_TRUE(Holds(puzzle.shown[0], "<table></table>"));
+}
+
+}  // namespace
