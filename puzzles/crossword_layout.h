@@ -11,6 +11,7 @@
 
 // The fixed order in which the layout considers the words: it picks the root
 // among equally long words and the order of the candidates at every crossing.
+// Shorter words first fit the most words into the grid before the step cap.
 enum class WordOrder {
     ListOrder,      // as the list gives them
     LongestFirst,   // longer words first, list order among equals
@@ -27,7 +28,7 @@ public:
     // The search ends after a little over this many placements.
     static constexpr int StepCap = 5000;
 
-    explicit CrosswordLayout(const WordList& words, WordOrder order = WordOrder::LongestFirst);
+    explicit CrosswordLayout(const WordList& words, WordOrder order = WordOrder::ShortestFirst);
     CrosswordLayout(const CrosswordLayout&) = delete;
     CrosswordLayout& operator=(const CrosswordLayout&) = delete;
     ~CrosswordLayout();
