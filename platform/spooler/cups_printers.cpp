@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace spooler {

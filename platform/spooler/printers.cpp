@@ -3,10 +3,8 @@
 #include "platform/spooler/cups_printers.h"
 #include "platform/spooler/record_buffer.h"
 
-#include <cstring>
 #include <new>
 #include <string>
-#include <vector>
 
 struct PrinterHandle {
     std::string name;

@@ -51,8 +51,8 @@ struct HttpCloser {
 };
 using Connection = std::unique_ptr<http_t, HttpCloser>;
 
-fs::path MakeTemporaryFolder(const char* prefix) {
-    std::string pattern = (fs::temp_directory_path() / prefix).string() + "XXXXXX";
+fs::path MakeTemporaryFolder(const fs::path& parent, const char* prefix) {
+    std::string pattern = (parent / prefix).string() + "XXXXXX";
     if (!mkdtemp(pattern.data()))
         throw std::system_error(errno, std::generic_category(), "mkdtemp");
     return pattern;
@@ -66,7 +66,7 @@ void WriteFile(const fs::path& path, const std::string& text) {
 // One folder for the whole process, because libcups reads HOME only once per thread.
 class ClientFolder {
 public:
-    ClientFolder() : root_(MakeTemporaryFolder("quillory-cups-client-")) {
+    ClientFolder() : root_(MakeTemporaryFolder(fs::temp_directory_path(), "quillory-cups-client-")) {
         fs::create_directories(root_ / "home");
         fs::create_directories(root_ / "etc");
         setenv("HOME", (root_ / "home").c_str(), 1);
@@ -123,7 +123,8 @@ void AddPrinterUri(ipp_t* request, const std::string& printer) {
 
 }  // namespace
 
-PrivateCupsd::PrivateCupsd() : root_(MakeTemporaryFolder("quillory-cupsd-")) {
+// Not under TMPDIR, which may be closed to the lp user that runs the filters.
+PrivateCupsd::PrivateCupsd() : root_(MakeTemporaryFolder("/tmp", "quillory-cupsd-")) {
     Client().ForgetDefaults();
     // Filters run as the lp user and must reach the spool inside.
     fs::permissions(root_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
