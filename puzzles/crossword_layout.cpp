@@ -1,6 +1,7 @@
 #include "puzzles/crossword_layout.h"
 
 #include <algorithm>
+#include <fstream>
 #include <numeric>
 #include <string>
 
@@ -61,6 +62,12 @@ std::size_t CrosswordLayout::PlacedWordCount() const
 
 void CrosswordLayout::ReadPattern()
 {
+    // The pattern reader takes a failed read, as of a folder, for a short file
+    // and would go on with a grid of one block.
+    std::ifstream probe(PatternFile);
+    std::string firstLine;
+    if (probe.is_open() && !std::getline(probe, firstLine) && probe.bad())
+        throw error(std::string("Cannot read the pattern file ") + PatternFile);
     try {
         work_.ReadPatternFile(PatternFile);
     } catch (const error& e) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -166,16 +167,20 @@ TEST_F(CrosswordLayoutTest, StepCapEndsALongSearchWithAClashFreeGrid)
         EXPECT_GE(--listed[run], 0) << run << " is not a word of the list";
 }
 
-TEST_F(CrosswordLayoutTest, MissingPatternIsAnErrorNamingTheFile)
+TEST_F(CrosswordLayoutTest, MissingOrUnreadablePatternIsAnErrorNamingTheFile)
 {
     Dictionary list = WordList({"cat"});
     EmptyWorkingDirectory elsewhere;
-    CrosswordLayout layout(list.words);
-    try {
-        layout.Generate();
-        FAIL() << "no error";
-    } catch (const error& e) {
-        EXPECT_NE(e.message().find("25x25"), std::string::npos) << e.message();
+    for (bool present : {false, true}) {
+        if (present)
+            std::filesystem::create_directory("25x25");
+        CrosswordLayout layout(list.words);
+        try {
+            layout.Generate();
+            ADD_FAILURE() << "no error";
+        } catch (const error& e) {
+            EXPECT_NE(e.message().find("25x25"), std::string::npos) << e.message();
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -135,19 +136,24 @@ TEST_F(WordSearchPageTest, WordsAndLettersAreEscaped)
     EXPECT_NE(page.find("<center>&lt;</center>"), std::string::npos);
 }
 
-TEST_F(WordSearchPageTest, MissingDrawingScriptIsAnErrorNamingTheFile)
+TEST_F(WordSearchPageTest, MissingOrUnreadableDrawingScriptIsAnErrorNamingTheFile)
 {
     Place("ox", 0, 0, 1, 0);
     Dictionary list;
     EmptyWorkingDirectory elsewhere;
-    std::ostringstream out;
-    try {
-        grid.WriteWordSearchHtml(out, list);
-        FAIL() << "no error";
-    } catch (const error& e) {
-        EXPECT_NE(e.message().find("wz_jsgraphics.js"), std::string::npos) << e.message();
+    for (bool present : {false, true}) {
+        // A folder of that name opens, but every read of it fails.
+        if (present)
+            std::filesystem::create_directory(PageScriptFile);
+        std::ostringstream out;
+        try {
+            grid.WriteWordSearchHtml(out, list);
+            ADD_FAILURE() << "no error";
+        } catch (const error& e) {
+            EXPECT_NE(e.message().find("wz_jsgraphics.js"), std::string::npos) << e.message();
+        }
+        EXPECT_TRUE(out.str().empty());
     }
-    EXPECT_TRUE(out.str().empty());
 }
 
 }  // namespace
