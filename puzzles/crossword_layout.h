@@ -36,6 +36,7 @@ public:
     // Called once per object; throws error when the pattern cannot be read.
     Grid Generate();
 
+    // After Generate: the words in the returned grid, and the placements the search made.
     std::size_t PlacedWordCount() const;
     int StepCount() const { return stepCounter_; }
 
