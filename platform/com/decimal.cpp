@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -61,9 +62,10 @@ HRESULT VarDecFromR8(double in, DECIMAL* out)
     // 15 significant digits: d.dddddddddddddde<exponent>
     char text[32];
     std::snprintf(text, sizeof text, "%.14e", std::fabs(in));
-    char* exponentText = nullptr;
-    const double mantissa = std::strtod(text, &exponentText);
+    char* exponentText = std::strchr(text, 'e');
     const int exponent = std::atoi(exponentText + 1);
+    *exponentText = '\0';
+    const double mantissa = std::strtod(text, nullptr);
     Wide digits = static_cast<Wide>(std::llround(mantissa * 1e14));
     int scale = 14 - exponent;
     if (scale < 0) {

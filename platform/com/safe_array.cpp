@@ -140,14 +140,19 @@ HRESULT SafeArrayDestroy(SAFEARRAY* array)
 
 HRESULT SafeArrayPutElement(SAFEARRAY* array, const LONG* indices, const void* element)
 {
-    void* slot = nullptr;
-    if (!array || !indices || !element)
+    if (!array || !indices)
         return E_INVALIDARG;
+    // Strings and interfaces are passed as themselves, everything else by address.
+    const bool passedAsItself = (array->fFeatures & (FADF_BSTR | FADF_UNKNOWN | FADF_DISPATCH)) != 0;
+    if (!element && !passedAsItself)
+        return E_INVALIDARG;
+    void* slot = nullptr;
     if (!ElementAt(array, indices, &slot))
         return DISP_E_BADINDEX;
+    const void* source = passedAsItself ? static_cast<const void*>(&element) : element;
     // The copy comes first: the element may be the one it replaces.
     std::vector<BYTE> copy(array->cbElements);
-    const HRESULT hr = CopyElement(array->fFeatures, array->cbElements, element, copy.data());
+    const HRESULT hr = CopyElement(array->fFeatures, array->cbElements, source, copy.data());
     if (FAILED(hr))
         return hr;
     FreeElement(array->fFeatures, slot);

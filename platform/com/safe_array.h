@@ -28,9 +28,11 @@ struct SAFEARRAY {
 // Null for an element type that arrays cannot hold or for no dimension.
 SAFEARRAY* SafeArrayCreate(VARTYPE vt, UINT dims, const SAFEARRAYBOUND* bounds);
 HRESULT SafeArrayDestroy(SAFEARRAY* array);
-// Stores a copy: a string is duplicated, a variant deep-copied, an interface given a reference.
+// Stores a copy: a string is duplicated, a variant deep-copied, an interface
+// given a reference. Strings and interfaces are passed as themselves, any
+// other element by its address.
 HRESULT SafeArrayPutElement(SAFEARRAY* array, const LONG* indices, const void* element);
-// Hands out a copy in the same way; the caller owns it.
+// Writes a copy, made in the same way, to the given address; the caller owns it.
 HRESULT SafeArrayGetElement(SAFEARRAY* array, const LONG* indices, void* element);
 HRESULT SafeArrayCopy(SAFEARRAY* source, SAFEARRAY** copy);
 UINT SafeArrayGetDim(SAFEARRAY* array);

@@ -1,0 +1,177 @@
+#include "platform/com/class_registry.h"
+#include "platform/com/ole_control.h"
+#include "platform/com/ole_initialize.h"
+#include "platform/com/running_object.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const CLSID TestClass = {0x7E57C1A5, 0x0001, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x02}};
+
+// An object that may or may not say how it runs, and counts its references.
+class Runnable : public IRunnableObject {
+public:
+    explicit Runnable(bool runnable) : m_runnable(runnable) {}
+
+    HRESULT QueryInterface(REFIID riid, void** object) override
+    {
+        *object = nullptr;
+        if (riid != IID_IUnknown && !(m_runnable && riid == IID_IRunnableObject))
+            return E_NOINTERFACE;
+        *object = static_cast<IRunnableObject*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG AddRef() override { return ++refs; }
+    ULONG Release() override { return --refs; }
+    HRESULT GetRunningClass(CLSID*) override { return E_NOTIMPL; }
+    HRESULT Run(IBindCtx*) override
+    {
+        calls.push_back("Run");
+        return S_OK;
+    }
+    BOOL IsRunning() override { return TRUE; }
+    HRESULT LockRunning(BOOL lock, BOOL last) override
+    {
+        calls.push_back("LockRunning " + std::to_string(lock) + std::to_string(last));
+        return S_OK;
+    }
+    HRESULT SetContainedObject(BOOL contained) override
+    {
+        calls.push_back("SetContainedObject " + std::to_string(contained));
+        return S_OK;
+    }
+
+    ULONG refs = 1;
+    std::vector<std::string> calls;
+
+private:
+    bool m_runnable;
+};
+
+class Factory : public IClassFactory {
+public:
+    HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+    ULONG AddRef() override { return ++refs; }
+    ULONG Release() override { return --refs; }
+    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** object) override
+    {
+        if (outer)
+            return CLASS_E_NOAGGREGATION;
+        ++created;
+        return product.QueryInterface(riid, object);
+    }
+    HRESULT LockServer(BOOL) override { return S_OK; }
+
+    ULONG refs = 1;
+    int created = 0;
+    Runnable product{true};
+};
+
+}  // namespace
+
+TEST(OleInitialize, CountsNestedInitialisations)
+{
+    ASSERT_FALSE(OleIsInitialized());
+    EXPECT_EQ(OleInitialize(nullptr), S_OK);
+    EXPECT_EQ(OleInitialize(nullptr), S_FALSE);
+    OleUninitialize();
+    EXPECT_TRUE(OleIsInitialized());
+    OleUninitialize();
+    EXPECT_FALSE(OleIsInitialized());
+    OleUninitialize();  // one too many changes nothing
+    EXPECT_EQ(OleInitialize(nullptr), S_OK);
+    OleUninitialize();
+    int reserved = 0;
+    EXPECT_EQ(OleInitialize(&reserved), E_INVALIDARG);
+}
+
+TEST(CoGetMalloc, GivesTheTaskAllocatorOnly)
+{
+    IMalloc* allocator = nullptr;
+    ASSERT_EQ(CoGetMalloc(MEMCTX_TASK, &allocator), S_OK);
+    void* block = allocator->Alloc(10);
+    EXPECT_EQ(allocator->GetSize(block), 10u);
+    block = allocator->Realloc(block, 100);
+    EXPECT_EQ(allocator->GetSize(block), 100u);
+    allocator->Free(block);
+    allocator->Release();
+    EXPECT_EQ(CoGetMalloc(2, &allocator), E_INVALIDARG);
+    EXPECT_EQ(allocator, nullptr);
+}
+
+TEST(CoCreateInstance, CreatesOnlyRegisteredClassesAfterInitialisation)
+{
+    Factory factory;
+    DWORD cookie = 0;
+    ASSERT_EQ(CoRegisterClassObject(TestClass, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie), S_OK);
+    EXPECT_EQ(factory.refs, 2u);
+
+    IUnknown* object = reinterpret_cast<IUnknown*>(1);
+    EXPECT_EQ(CoCreateInstance(TestClass, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)),
+              CO_E_NOTINITIALIZED);
+    EXPECT_EQ(object, nullptr);
+
+    OleInitialize(nullptr);
+    ASSERT_EQ(CoCreateInstance(TestClass, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)),
+              S_OK);
+    EXPECT_EQ(object, &factory.product);
+    object->Release();
+    const CLSID other = {0x7E57C1A5, 0x0002, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x02}};
+    EXPECT_EQ(CoCreateInstance(other, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)),
+              REGDB_E_CLASSNOTREG);
+
+    EXPECT_EQ(CoRevokeClassObject(cookie), S_OK);
+    EXPECT_EQ(factory.refs, 1u);
+    EXPECT_EQ(CoCreateInstance(TestClass, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object)),
+              REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(CoRevokeClassObject(cookie), E_INVALIDARG);
+    OleUninitialize();
+    EXPECT_EQ(factory.created, 1);
+}
+
+TEST(CoRegisterClassObject, ASecondRegistrationReplacesTheFirst)
+{
+    Factory first;
+    Factory second;
+    DWORD cookies[2] = {};
+    CoRegisterClassObject(TestClass, &first, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookies[0]);
+    CoRegisterClassObject(TestClass, &second, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookies[1]);
+    EXPECT_EQ(first.refs, 1u);
+    OleInitialize(nullptr);
+    IUnknown* object = nullptr;
+    CoCreateInstance(TestClass, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&object));
+    EXPECT_EQ(object, &second.product);
+    object->Release();
+    OleUninitialize();
+    CoRevokeClassObject(cookies[1]);
+}
+
+TEST(RunningObject, GoesThroughIRunnableObject)
+{
+    Runnable object(true);
+    EXPECT_EQ(OleSetContainedObject(&object, TRUE), S_OK);
+    EXPECT_EQ(OleRun(&object), S_OK);
+    EXPECT_EQ(OleLockRunning(&object, TRUE, FALSE), S_OK);
+    EXPECT_EQ(object.calls, (std::vector<std::string>{"SetContainedObject 1", "Run", "LockRunning 10"}));
+    EXPECT_EQ(object.refs, 1u);
+    EXPECT_EQ(OleRun(nullptr), E_INVALIDARG);
+}
+
+TEST(RunningObject, WithoutIRunnableObjectALockHoldsAReference)
+{
+    Runnable object(false);
+    EXPECT_EQ(OleRun(&object), S_OK);
+    EXPECT_EQ(OleLockRunning(&object, TRUE, FALSE), S_OK);
+    EXPECT_EQ(object.refs, 2u);
+    OleLockRunning(&object, FALSE, FALSE);
+    EXPECT_EQ(object.refs, 1u);
+    // An unlock without a lock releases nothing.
+    OleLockRunning(&object, FALSE, FALSE);
+    EXPECT_EQ(object.refs, 1u);
+    EXPECT_TRUE(object.calls.empty());
+}

@@ -1,0 +1,68 @@
+#include "platform/win/key_messages.h"
+
+#include "platform/win/window_messages.h"
+
+#include <gtest/gtest.h>
+#include <wx/event.h>
+
+namespace {
+
+wxKeyEvent Key(wxEventType type, int code, bool alt = false, wxChar character = WXK_NONE)
+{
+    wxKeyEvent event(type);
+    event.m_keyCode = code;
+    event.m_uniChar = character;
+    event.SetAltDown(alt);
+    return event;
+}
+
+}  // namespace
+
+TEST(KeyEventToMessage, KeysBecomeKeyMessagesWithVirtualKeyCodes)
+{
+    const KeyMessage down = KeyEventToMessage(Key(wxEVT_KEY_DOWN, 'A'));
+    EXPECT_EQ(down.message, WM_KEYDOWN);
+    EXPECT_EQ(down.wParam, 0x41u);
+    EXPECT_EQ(down.lParam & 0xFFFF, 1);  // one stroke
+
+    const KeyMessage up = KeyEventToMessage(Key(wxEVT_KEY_UP, WXK_LEFT));
+    EXPECT_EQ(up.message, WM_KEYUP);
+    EXPECT_EQ(up.wParam, 0x25u);
+    EXPECT_EQ(DWORD(up.lParam) >> 30, 3u);  // was down, now released
+
+    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_F5)).wParam, 0x74u);
+    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_DELETE)).wParam, 0x2Eu);
+    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_NUMPAD3)).wParam, 0x63u);
+}
+
+TEST(KeyEventToMessage, AltAndF10GiveSystemMessages)
+{
+    const KeyMessage altDown = KeyEventToMessage(Key(wxEVT_KEY_DOWN, 'F', true));
+    EXPECT_EQ(altDown.message, WM_SYSKEYDOWN);
+    EXPECT_NE(altDown.lParam & (1 << 29), 0);
+    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_UP, 'F', true)).message, WM_SYSKEYUP);
+    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_F10)).message, WM_SYSKEYDOWN);
+    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_CHAR, 'f', true, 'f')).message, WM_SYSCHAR);
+}
+
+TEST(KeyEventToMessage, CharactersCarryTheirCodePoint)
+{
+    const KeyMessage character = KeyEventToMessage(Key(wxEVT_CHAR, 'e', false, wxChar(0xE9)));
+    EXPECT_EQ(character.message, WM_CHAR);
+    EXPECT_EQ(character.wParam, 0xE9u);
+}
+
+TEST(KeyEventToMessage, EveryMessageLiesInTheKeyboardRange)
+{
+    const wxEventType types[] = {wxEVT_KEY_DOWN, wxEVT_KEY_UP, wxEVT_CHAR};
+    const int codes[] = {'A', '7', WXK_RETURN, WXK_F1, WXK_HOME, WXK_SHIFT, ';'};
+    for (wxEventType type : types)
+        for (int code : codes)
+            for (bool alt : {false, true}) {
+                const UINT message = KeyEventToMessage(Key(type, code, alt, wxChar(code < 128 ? code : 0))).message;
+                EXPECT_GE(message, WM_KEYDOWN);
+                EXPECT_LE(message, WM_SYSDEADCHAR);
+            }
+    // A key without a virtual-key code stands for no message.
+    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_BROWSER_BACK)).message, 0u);
+}

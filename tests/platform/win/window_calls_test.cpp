@@ -1,0 +1,111 @@
+#include "platform/win/device_context.h"
+#include "platform/win/gui_environment.h"
+#include "platform/win/window_calls.h"
+#include "platform/win/window_handle.h"
+#include "platform/win/window_messages.h"
+
+#include <gtest/gtest.h>
+#include <wx/dcscreen.h>
+#include <wx/frame.h>
+#include <wx/settings.h>
+
+#include <vector>
+
+namespace {
+
+class WindowCalls : public ::testing::Test {
+protected:
+    void SetUp() override { frame = new wxFrame(nullptr, wxID_ANY, "calls", wxDefaultPosition, wxSize(300, 200)); }
+    void TearDown() override { delete frame; }
+
+    wxFrame* frame;
+};
+
+}  // namespace
+
+TEST_F(WindowCalls, HandlesLastAsLongAsTheirWindow)
+{
+    auto* child = new wxWindow(frame, wxID_ANY);
+    const HWND handle = WindowHandle(child);
+    EXPECT_EQ(WindowFromHandle(handle), child);
+    EXPECT_TRUE(IsWindow(handle));
+    delete child;
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(WindowFromHandle(nullptr), nullptr);
+}
+
+TEST_F(WindowCalls, SendMessageReachesTheRegisteredHandlerOnly)
+{
+    auto* child = new wxWindow(frame, wxID_ANY);
+    const HWND handle = WindowHandle(child);
+    EXPECT_EQ(SendMessageA(handle, WM_LBUTTONDOWN, 1, 2), 0);  // no handler yet
+
+    std::vector<UINT> received;
+    ASSERT_TRUE(SetWindowMessageHandler(handle, [&](HWND window, UINT message, WPARAM w, LPARAM l) {
+        EXPECT_EQ(window, handle);
+        received.push_back(message);
+        return LRESULT(w + l);
+    }));
+    EXPECT_EQ(SendMessageA(handle, WM_LBUTTONDOWN, 1, 2), 3);
+    EXPECT_EQ(received, std::vector<UINT>{WM_LBUTTONDOWN});
+
+    SetWindowMessageHandler(handle, nullptr);
+    EXPECT_EQ(SendMessageA(handle, WM_LBUTTONDOWN, 1, 2), 0);
+    EXPECT_FALSE(SetWindowMessageHandler(nullptr, [](HWND, UINT, WPARAM, LPARAM) { return LRESULT(0); }));
+}
+
+TEST_F(WindowCalls, PostedMessagesArriveFromTheLoopWhileTheWindowLives)
+{
+    auto* child = new wxWindow(frame, wxID_ANY);
+    const HWND handle = WindowHandle(child);
+    std::vector<UINT> received;
+    SetWindowMessageHandler(handle, [&](HWND, UINT message, WPARAM, LPARAM) {
+        received.push_back(message);
+        return LRESULT(1);
+    });
+    EXPECT_TRUE(PostMessageA(handle, WM_KEYDOWN, 0x41, 1));
+    EXPECT_TRUE(received.empty());
+    RunPendingEvents();
+    EXPECT_EQ(received, std::vector<UINT>{WM_KEYDOWN});
+
+    EXPECT_TRUE(PostMessageA(handle, WM_KEYUP, 0x41, 1));
+    delete child;
+    RunPendingEvents();
+    EXPECT_EQ(received.size(), 1u);
+    EXPECT_FALSE(PostMessageA(handle, WM_KEYUP, 0x41, 1));
+}
+
+TEST_F(WindowCalls, ShowWindowTellsWhetherItWasVisible)
+{
+    auto* child = new wxWindow(frame, wxID_ANY);
+    const HWND handle = WindowHandle(child);
+    EXPECT_TRUE(ShowWindow(handle, SW_HIDE));
+    EXPECT_FALSE(child->IsShown());
+    EXPECT_FALSE(ShowWindow(handle, SW_SHOW));
+    EXPECT_TRUE(child->IsShown());
+    EXPECT_FALSE(ShowWindow(nullptr, SW_SHOW));
+    EXPECT_TRUE(RedrawWindow(handle, nullptr, nullptr, RDW_INTERNALPAINT));
+    EXPECT_FALSE(RedrawWindow(nullptr, nullptr, nullptr, RDW_INTERNALPAINT));
+}
+
+TEST(SystemColours, AreTheToolkitsInPlatformByteOrder)
+{
+    const wxColour window = wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW);
+    const COLORREF colour = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(colour & 0xFF, window.Red());
+    EXPECT_EQ((colour >> 8) & 0xFF, window.Green());
+    EXPECT_EQ((colour >> 16) & 0xFF, window.Blue());
+    EXPECT_EQ(GetSysColor(-1), 0u);
+}
+
+TEST(DeviceCaps, TheScreenGivesItsDotsPerInch)
+{
+    const HDC screen = GetDC(nullptr);
+    ASSERT_NE(screen, nullptr);
+    const wxSize ppi = wxScreenDC().GetPPI();
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), ppi.x);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), ppi.y);
+    EXPECT_GT(GetDeviceCaps(screen, LOGPIXELSY), 0);
+    EXPECT_EQ(GetDeviceCaps(screen, 12), 0);
+    EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
+}
