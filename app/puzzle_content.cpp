@@ -69,7 +69,7 @@ std::optional<std::string> PuzzleContent::PageFor(const std::string& pageTitle)
     default: return std::nullopt;
     }
     std::string page = out.str();
-    ReplaceFirst(page, "#title#", pageTitle);
+    ReplaceFirst(page, "#title#", EscapeHtml(pageTitle));
     if (type == WordSearchPuzzle)
         ReplaceFirst(page, "#load#", showSolution ? " " : "return;");
     return page;

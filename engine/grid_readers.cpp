@@ -16,7 +16,7 @@ namespace {
 bool ReadRowLine(std::istream& in, std::string& line)
 {
     std::getline(in, line);
-    if (in.eof())
+    if (!in || in.eof())
         return false;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
@@ -51,10 +51,11 @@ bool IsBoxedCellChar(const std::string& text, std::size_t i)
 void Grid::ReadPatternFile(const std::string& name)
 {
     std::ifstream in(name, std::ios::binary);
-    if (!in)
-        throw error("Failed to open pattern file");
     std::string line;
     std::getline(in, line);
+    // A folder opens like a file but reads nothing.
+    if (!in && !in.eof())
+        throw error("Failed to open pattern file");
     int w = 1, h = 1;
     std::sscanf(line.c_str(), "%d %d", &w, &h);
     if (w < 1 || h < 1)

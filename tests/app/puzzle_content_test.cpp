@@ -105,6 +105,17 @@ TEST_F(PuzzleContentTest, RenderStoresTheTitleAndPutsItInOnce)
     EXPECT_EQ(Count(puzzle.shown.back(), "First"), 0);
 }
 
+TEST_F(PuzzleContentTest, TitlesAreTextNotMarkup)
+{
+    for (PuzzleType type : {FreeformPuzzle, WordSearchPuzzle, ScramblePuzzle}) {
+        RecordingPuzzle puzzle(type);
+        puzzle.Generate(list, "<script>alert(1)</script> & co");
+        ASSERT_EQ(puzzle.shown.size(), 1u);
+        EXPECT_FALSE(Holds(puzzle.shown[0], "<script>alert")) << type;
+        EXPECT_TRUE(Holds(puzzle.shown[0], "&lt;script&gt;alert(1)&lt;/script&gt; &amp; co")) << type;
+    }
+}
+
 TEST_F(PuzzleContentTest, EmptyScrambleStillGenerates)
 {
     RecordingPuzzle puzzle(ScramblePuzzle);

@@ -93,11 +93,13 @@ TEST_F(PatternFileTest, Failures)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Invalid character in grid file line 2, column 0\n");
 
     Grid grid(4, 4);
-    try {
-        grid.ReadPatternFile("/nonexistent/25x25");
-        FAIL();
-    } catch (const error& e) {
-        EXPECT_EQ(e.message(), "Failed to open pattern file");
+    for (const char* unreadable : {"/nonexistent/25x25", "/tmp"}) {
+        try {
+            grid.ReadPatternFile(unreadable);
+            FAIL() << unreadable;
+        } catch (const error& e) {
+            EXPECT_EQ(e.message(), "Failed to open pattern file");
+        }
     }
 }
 

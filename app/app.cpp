@@ -1,0 +1,20 @@
+#include "app/app.h"
+
+#include <wx/msgdlg.h>
+
+#include "app/frame.h"
+
+bool MyApp::OnInit()
+{
+    auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600),
+                              wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER);
+    SetTopWindow(frame);
+    frame->Show();
+    return true;
+}
+
+bool MyApp::OnExceptionInMainLoop()
+{
+    wxMessageBox("An unexpected error ended the last command.", "Information", wxOK | wxICON_EXCLAMATION);
+    return true;
+}

@@ -1,0 +1,311 @@
+#include "app/frame.h"
+
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/toolbar.h>
+
+#include "app/bingo_dlg.h"
+#include "app/command_edge.h"
+#include "app/puzzle.h"
+#include "app/settings_panel.h"
+#include "app/text_encoding.h"
+#include "app/word_list_dlg.h"
+#include "app/word_search_dlg.h"
+#include "browser/IEHtmlWin.h"
+#include "data/quillory.xpm"
+#include "engine/alphabet.h"
+#include "engine/options.h"
+
+MyFrame* theFrame = nullptr;
+
+namespace {
+
+constexpr unsigned AuiManagerFlags = wxAUI_MGR_DEFAULT;
+constexpr long NotebookStyle = wxAUI_NB_TOP | wxAUI_NB_TAB_MOVE | wxAUI_NB_SCROLL_BUTTONS |
+                               wxAUI_NB_CLOSE_ON_ACTIVE_TAB | wxNO_BORDER;
+
+wxBitmap ArtImage(const wxArtID& id, const wxSize& size = wxDefaultSize)
+{
+    return wxArtProvider::GetBitmap(id, wxART_OTHER, size);
+}
+
+// A missing bitmap file still gives its tool a picture.
+wxBitmap FileImage(const char* name)
+{
+    wxLogNull quiet;
+    wxBitmap image(name, wxBITMAP_TYPE_BMP);
+    return image.IsOk() ? image : ArtImage(wxART_MISSING_IMAGE, wxSize(16, 16));
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
+    EVT_MENU(wxID_EXIT, MyFrame::OnFileExit)
+    EVT_MENU(wxID_ABOUT, MyFrame::OnHelpAbout)
+    EVT_UPDATE_UI(6022, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6024, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6025, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6026, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6027, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6028, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6029, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6030, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6031, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6032, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6033, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6035, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6036, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6037, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6038, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6039, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6040, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6041, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6042, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6043, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(6044, MyFrame::OnUpdateDemoItems)
+    EVT_MENU_RANGE(7020, 8020, MyFrame::OnLoadPerspective)
+    EVT_AUI_PANE_CLOSE(MyFrame::OnPaneCloseRequest)
+    EVT_AUINOTEBOOK_ALLOW_DND(wxID_ANY, MyFrame::OnNotebookAllowDrag)
+    EVT_MENU(ID_Print, MyFrame::OnPrint)
+    EVT_MENU(ID_Save, MyFrame::OnSave)
+    EVT_MENU(ID_Open, MyFrame::OnOpen)
+    EVT_MENU(ID_NewCrossword, MyFrame::OnNewCrossword)
+    EVT_MENU(ID_NewBingo, MyFrame::OnNewBingo)
+    EVT_MENU(ID_NewWordSearch, MyFrame::OnNewWordSearch)
+    EVT_MENU(ID_NewWordScramble, MyFrame::OnNewWordScramble)
+    EVT_MENU(ID_Documentation, MyFrame::OnDocumentation)
+    EVT_AUINOTEBOOK_PAGE_CLOSE(wxID_ANY, MyFrame::OnDocumentTabClose)
+    EVT_AUINOTEBOOK_PAGE_CHANGED(wxID_ANY, MyFrame::OnShowSolutions)
+    EVT_BUTTON(1002, MyFrame::OnEditWordList)
+    EVT_CHECKBOX(1006, MyFrame::OnShowSolutions)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+MyFrame::MyFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos, const wxSize& size,
+                 long style)
+    : wxFrame(parent, id, title, pos, size, style), m_mgr(nullptr, AuiManagerFlags)
+{
+    theFrame = this;
+    m_mgr.SetManagedWindow(this);
+    m_help.Initialize("help.chm");
+    SetIcon(wxIcon(quillory_xpm));
+    m_notebook_style = NotebookStyle;
+    BuildMenuBar();
+    CreateStatusBar(1);
+    SetStatusText(_("Ready"));
+    SetMinSize(wxSize(400, 300));
+    wxToolBar* demoBar = nullptr;
+    wxToolBar* mainBar = nullptr;
+    BuildToolbars(demoBar, mainBar);
+    AddPanes(demoBar, mainBar);
+    SavePerspectives();
+    m_mgr.Update();
+}
+
+MyFrame::~MyFrame()
+{
+    m_mgr.UnInit();
+    m_pages.clear();
+}
+
+void MyFrame::BuildMenuBar()
+{
+    auto* newMenu = new wxMenu;
+    newMenu->Append(ID_NewCrossword, _("Crossword puzzle"));
+    newMenu->Append(ID_NewWordSearch, _("Word search puzzle"));
+    newMenu->Append(ID_NewWordScramble, _("Word scramble puzzle"));
+    newMenu->Append(ID_NewBingo, _("Bingo cards"));
+
+    auto* fileMenu = new wxMenu;
+    fileMenu->AppendSubMenu(newMenu, _("New..."));
+    fileMenu->Append(ID_Open, _("Open..."));
+    fileMenu->Append(ID_Save, _("Save..."));
+    fileMenu->AppendSeparator();
+    fileMenu->Append(ID_Print, _("Print..."));
+    fileMenu->AppendSeparator();
+    fileMenu->Append(wxID_EXIT, _("Exit"));
+
+    auto* helpMenu = new wxMenu;
+    helpMenu->Append(ID_Documentation, _("Documentation"));
+    helpMenu->Append(wxID_ABOUT, _("About..."));
+
+    auto* bar = new wxMenuBar;
+    bar->Append(fileMenu, _("File"));
+    bar->Append(helpMenu, _("Help"));
+    SetMenuBar(bar);
+}
+
+void MyFrame::BuildToolbars(wxToolBar*& demoBar, wxToolBar*& mainBar)
+{
+    demoBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTB_FLAT);
+    demoBar->SetToolBitmapSize(wxSize(48, 48));
+    demoBar->AddTool(101, "Test", ArtImage(wxART_ERROR));
+    demoBar->AddSeparator();
+    demoBar->AddTool(102, "Test", ArtImage(wxART_QUESTION));
+    demoBar->AddTool(103, "Test", ArtImage(wxART_INFORMATION));
+    demoBar->AddTool(104, "Test", ArtImage(wxART_WARNING));
+    demoBar->AddTool(105, "Test", ArtImage(wxART_MISSING_IMAGE));
+    demoBar->Realize();
+
+    const wxSize small(16, 16);
+    mainBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxTB_FLAT | wxTB_TEXT | wxTB_NODIVIDER);
+    mainBar->SetToolBitmapSize(small);
+    mainBar->AddTool(ID_Open, "Open", ArtImage(wxART_FILE_OPEN, small), "Toggle button 1");
+    mainBar->AddTool(ID_Save, "Save", ArtImage(wxART_FILE_SAVE, small));
+    mainBar->AddTool(ID_Print, "Print", ArtImage(wxART_PRINT, small));
+    mainBar->AddTool(ID_NewCrossword, "Crossword", FileImage("cross.bmp"));
+    mainBar->AddTool(ID_NewWordSearch, "Word search", FileImage("wordsearch.bmp"));
+    mainBar->AddTool(ID_NewWordScramble, "Word scramble", FileImage("whirl.bmp"));
+    mainBar->AddTool(ID_NewBingo, "Bingo cards", FileImage("bingo.bmp"));
+    mainBar->AddTool(ID_Documentation, "Help", ArtImage(wxART_QUESTION, small));
+    mainBar->Realize();
+}
+
+void MyFrame::AddPanes(wxToolBar* demoBar, wxToolBar* mainBar)
+{
+    m_mgr.AddPane(MakeSizeReportPane(), wxAuiPaneInfo()
+                                            .Name("test9")
+                                            .Caption("Min Size 200x100")
+                                            .Bottom()
+                                            .Layer(1)
+                                            .BestSize(wxSize(200, 100))
+                                            .MinSize(wxSize(200, 100))
+                                            .CloseButton(true)
+                                            .MaximizeButton(true));
+    m_mgr.AddPane(MakeSizeReportPane(),
+                  wxAuiPaneInfo().Name("test11").Caption("Fixed Pane").Bottom().Layer(1).Position(2).Fixed());
+    m_mgr.AddPane(new SettingsPanel(this, this),
+                  wxAuiPaneInfo().Name("settings").Caption("Dock Manager Settings").Dockable(false).Float().Hide());
+    m_notebook = BuildDocumentNotebook();
+    m_mgr.AddPane(m_notebook, wxAuiPaneInfo().Name("notebook_content").CenterPane().PaneBorder(false));
+    m_mgr.AddPane(demoBar, wxAuiPaneInfo()
+                               .Name("tb1")
+                               .Caption("Big Toolbar")
+                               .ToolbarPane()
+                               .Top()
+                               .LeftDockable(false)
+                               .RightDockable(false));
+    m_mgr.AddPane(mainBar, wxAuiPaneInfo()
+                               .Name("tb2")
+                               .Caption("Toolbar 2")
+                               .ToolbarPane()
+                               .Top()
+                               .Row(1)
+                               .LeftDockable(false)
+                               .RightDockable(false)
+                               .Floatable(false));
+    m_mgr.AddPane(new wxButton(this, wxID_ANY, _("Test Button")),
+                  wxAuiPaneInfo().Name("tb6").ToolbarPane().Top().Row(2).Position(1).LeftDockable(false).RightDockable(
+                      false));
+}
+
+// The full layout, then the one the user starts with.
+void MyFrame::SavePerspectives()
+{
+    wxString all = m_mgr.SavePerspective();
+    wxAuiPaneInfoArray& panes = m_mgr.GetAllPanes();
+    for (size_t i = 0; i < panes.GetCount(); ++i)
+        if (!panes[i].IsToolbar())
+            panes[i].Hide();
+    m_mgr.GetPane("tb1").Hide();
+    m_mgr.GetPane("tb6").Hide();
+    m_mgr.GetPane("notebook_content").Show();
+    m_perspectives.Add(m_mgr.SavePerspective());
+    m_perspectives.Add(all);
+}
+
+wxAuiNotebook* MyFrame::BuildDocumentNotebook()
+{
+    wxSize client = GetClientSize();
+    auto* notebook = new wxAuiNotebook(this, wxID_ANY, wxPoint(client.x, client.y), wxSize(430, 200),
+                                       m_notebook_style);
+    static char empty[] = "", pattern[] = "-p", patternFile[] = "21x21", dictionary[] = "-d",
+                dictionaryFile[] = "wordlist.txt";
+    static char* arguments[] = {empty, pattern, patternFile, dictionary, dictionaryFile, nullptr};
+    ParseFillerOptions(5, arguments);
+    SeedRandomFromClock(fillerOptions);
+    ResetAlphabet();
+    return notebook;
+}
+
+Puzzle* MyFrame::CurrentPuzzle()
+{
+    int selection = m_notebook->GetSelection();
+    if (selection == wxNOT_FOUND)
+        return nullptr;
+    auto found = m_pages.find(m_notebook->GetPage(selection));
+    return found == m_pages.end() ? nullptr : found->second.get();
+}
+
+void MyFrame::AddPuzzlePage(Puzzle* puzzle, const std::string& caption)
+{
+    size_t index = m_notebook->GetPageCount();
+    wxWindow* view = puzzle->view;
+    m_notebook->AddPage(view, FromWindows1252(caption), false, ArtImage(wxART_NORMAL_FILE, wxSize(16, 16)));
+    m_pages[view].reset(puzzle);
+    if (m_notebook->GetPageCount() == 1)
+        ShowSidePanel();
+    m_notebook->SetSelection(index);
+}
+
+void MyFrame::SetPageCaption(Puzzle* puzzle, const std::string& caption)
+{
+    int index = m_notebook->GetPageIndex(puzzle->view);
+    if (index != wxNOT_FOUND)
+        m_notebook->SetPageText(index, FromWindows1252(caption));
+}
+
+// The closing tab's puzzle goes with it; the notebook then deletes the view.
+void MyFrame::OnDocumentTabClose(wxAuiNotebookEvent& event)
+{
+    if (m_notebook->GetPageCount() == 1 && m_sidePanel)
+        RemoveSidePanel();
+    if (event.GetSelection() != wxNOT_FOUND)
+        m_pages.erase(m_notebook->GetPage(event.GetSelection()));
+}
+
+template <typename Dialog>
+Dialog* MyFrame::NewListDialog(const wxString& title)
+{
+    auto* dialog = new Dialog(this, WordListDialogId, "", wxDefaultPosition, wxDefaultSize, WordListDialogStyle);
+    dialog->SetTitle(title);
+    return dialog;
+}
+
+void MyFrame::OnNewCrossword(wxCommandEvent&)
+{
+    auto* dialog = NewListDialog<WordListDlg>("Create crossword puzzle");
+    dialog->puzzleType = FreeformPuzzle;
+    dialog->ShowModal();
+}
+
+void MyFrame::OnNewWordSearch(wxCommandEvent&)
+{
+    auto* dialog = NewListDialog<WordSearchDlg>("Create word search puzzle");
+    dialog->puzzleType = WordSearchPuzzle;
+    dialog->ShowModal();
+}
+
+void MyFrame::OnNewWordScramble(wxCommandEvent&)
+{
+    auto* dialog = NewListDialog<WordSearchDlg>("Create word scramble puzzle");
+    dialog->puzzleType = ScramblePuzzle;
+    dialog->ShowModal();
+}
+
+void MyFrame::OnNewBingo(wxCommandEvent&) { NewListDialog<BingoDlg>("Create bingo cards")->ShowModal(); }
+
+void MyFrame::OnFileExit(wxCommandEvent&) { Close(true); }
+
+void MyFrame::OnHelpAbout(wxCommandEvent&)
+{
+    wxMessageBox(_("Quillory 1.0.4\nCrosswords, word searches, word scrambles and bingo cards for the classroom."),
+                 _("About Quillory"), wxOK, this);
+}
+
+void MyFrame::OnDocumentation(wxCommandEvent&) { m_help.DisplayContents(); }

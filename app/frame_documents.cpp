@@ -1,0 +1,69 @@
+#include "app/frame.h"
+
+#include <fstream>
+
+#include <wx/filedlg.h>
+
+#include "app/command_edge.h"
+#include "app/document_file.h"
+#include "app/document_reader.h"
+#include "app/puzzle.h"
+
+namespace {
+
+const char* const DocumentWildcard = "QZL files (*.qzl)|*.qzl";
+
+wxString ChooseFile(wxWindow* parent, long style)
+{
+    wxFileDialog dialog(parent, "Choose a file", "", "", DocumentWildcard, style, wxDefaultPosition, wxDefaultSize,
+                        "filedlg");
+    dialog.ShowModal();
+    return dialog.GetPath();
+}
+
+}  // namespace
+
+void MyFrame::OnSave(wxCommandEvent&)
+{
+    Puzzle* puzzle = CurrentPuzzle();
+    if (!puzzle) {
+        ShowInformation(this, "No document available for saving. Please open a document first");
+        return;
+    }
+    wxString path = ChooseFile(this, wxFD_SAVE);
+    if (path.empty())
+        return;
+    RunCommand(this, [&] {
+        std::string failure = WriteDocumentFile(std::string(path.fn_str()), puzzle->ToXml());
+        if (!failure.empty()) {
+            ShowInformation(this, "The puzzle could not be saved to " + path + ": " + failure + ".");
+            return;
+        }
+        SetPageCaption(puzzle, CaptionOf(path));
+    });
+}
+
+void MyFrame::OnOpen(wxCommandEvent&)
+{
+    wxString path = ChooseFile(this, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    std::ofstream trace("load.log");
+    trace << "start" << std::endl;
+    if (path.empty())
+        return;
+    DocumentReader reader;
+    if (!reader.LoadFile(std::string(path.fn_str()))) {
+        ShowInformation(this, "The file " + path + " could not be opened: it cannot be read or is not a puzzle.");
+        return;
+    }
+    RunCommand(this, [&] {
+        auto puzzle = std::make_unique<Puzzle>(reader.Type());
+        reader.ReadInto(*puzzle, trace);
+        trace << "going set title" << std::endl;
+        if (reader.IsRegenerated())
+            puzzle->Generate(puzzle->GetWordList(), puzzle->title);
+        else
+            puzzle->Render(puzzle->title);
+        trace << "going to add" << std::endl;
+        AddPuzzlePage(puzzle.release(), CaptionOf(path));
+    });
+}

@@ -1,0 +1,104 @@
+#include "app/gui_test_main.h"
+
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/webview.h>
+
+#include "app/frame.h"
+#include "app/puzzle.h"
+#include "browser/IEHtmlWin.h"
+
+namespace {
+
+class TestApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+
+wxWebView* WebViewOf(wxWindow* window)
+{
+    for (wxWindow* child : window->GetChildren()) {
+        if (auto* web = wxDynamicCast(child, wxWebView))
+            return web;
+        if (auto* inner = WebViewOf(child))
+            return inner;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+MyFrame& TestFrame()
+{
+    if (!theFrame) {
+        auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600));
+        wxTheApp->SetTopWindow(frame);
+        frame->Show();
+        PumpUntil([] { return false; }, 200);
+    }
+    return *theFrame;
+}
+
+void CloseAllTabs()
+{
+    MyFrame& frame = TestFrame();
+    while (frame.m_notebook->GetPageCount() > 0) {
+        wxAuiNotebookEvent close(wxEVT_AUINOTEBOOK_PAGE_CLOSE, frame.m_notebook->GetId());
+        close.SetSelection(int(frame.m_notebook->GetPageCount()) - 1);
+        close.SetEventObject(frame.m_notebook);
+        frame.OnDocumentTabClose(close);
+        frame.m_notebook->DeletePage(frame.m_notebook->GetPageCount() - 1);
+    }
+    PumpUntil([] { return false; }, 50);
+}
+
+bool PumpUntil(const std::function<bool()>& done, int milliseconds)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        wxTheApp->Yield(true);
+        wxTheApp->ProcessPendingEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::string RenderedText(Puzzle& puzzle)
+{
+    wxWebView* web = WebViewOf(puzzle.view);
+    if (!web)
+        return "";
+    wxString text;
+    PumpUntil([&] { return !web->IsBusy() && web->RunScript("document.body ? document.body.innerText : ''", &text); });
+    return std::string(text.utf8_str());
+}
+
+DialogAnswerer::DialogAnswerer(Handler handler) : handler_(std::move(handler)) { Register(); }
+
+DialogAnswerer::~DialogAnswerer() { Unregister(); }
+
+int DialogAnswerer::Enter(wxDialog* dialog)
+{
+    ++shown;
+    return handler_(dialog);
+}
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new TestApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+        return 1;
+    int result = RUN_ALL_TESTS();
+    if (theFrame)
+        theFrame->Destroy();
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}

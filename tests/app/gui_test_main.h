@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <wx/dialog.h>
+#include <wx/modalhook.h>
+
+class MyFrame;
+class Puzzle;
+
+// The main frame of the test process, built on first use like the program's own.
+MyFrame& TestFrame();
+
+// Closes every tab, as the user would, so each test starts from an empty notebook.
+void CloseAllTabs();
+
+// Runs the event loop until done() holds or the time is up; false on time-out.
+bool PumpUntil(const std::function<bool()>& done, int milliseconds = 10000);
+
+// The text a puzzle's page shows, read back from the browser engine; empty
+// when the page cannot be read.
+std::string RenderedText(Puzzle& puzzle);
+
+// Answers every modal dialog shown while it lives: the handler gets the dialog
+// and returns the modal result, so no dialog ever waits for a person.
+class DialogAnswerer : public wxModalDialogHook {
+public:
+    using Handler = std::function<int(wxDialog*)>;
+    explicit DialogAnswerer(Handler handler);
+    ~DialogAnswerer() override;
+    int shown = 0;
+
+protected:
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog*) override {}
+
+private:
+    Handler handler_;
+};
