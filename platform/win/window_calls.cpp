@@ -1,6 +1,7 @@
 #include "platform/win/window_calls.h"
 
 #include "platform/win/window_handle.h"
+#include "platform/win/window_messages.h"
 
 #include <wx/settings.h>
 #include <wx/window.h>
@@ -30,7 +31,11 @@ BOOL RedrawWindow(HWND window, const RECT* area, HRGN, UINT flags)
     wxWindow* target = WindowFromHandle(window);
     if (!target)
         return FALSE;
-    if (flags & (RDW_INVALIDATE | RDW_INTERNALPAINT)) {
+    // A paint without anything invalid is the owner's business: repainting
+    // the window here would repaint its parent too, which may ask again.
+    if ((flags & RDW_INTERNALPAINT) && !(flags & RDW_INVALIDATE))
+        PostMessageA(window, WM_PAINT, 0, 0);
+    if (flags & RDW_INVALIDATE) {
         const bool erase = (flags & RDW_ERASE) != 0;
         if (area) {
             const wxRect rect(area->left, area->top, area->right - area->left, area->bottom - area->top);

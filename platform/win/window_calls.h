@@ -20,7 +20,8 @@ BOOL ShowWindow(HWND window, int command);
 // Gives the window the keyboard focus; returns the window that had it, when
 // that one has a handle, else null.
 HWND SetActiveWindow(HWND window);
-// Repaints the whole window or the given rectangle; RDW_UPDATENOW paints at once.
+// RDW_INVALIDATE repaints the whole window or the given rectangle, RDW_UPDATENOW
+// at once; RDW_INTERNALPAINT alone posts WM_PAINT to the window's message handler.
 BOOL RedrawWindow(HWND window, const RECT* area, HRGN region, UINT flags);
 // 0x00BBGGRR; 0 for an index outside the system colours.
 COLORREF GetSysColor(int index);

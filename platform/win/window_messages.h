@@ -7,6 +7,7 @@
 
 #include <functional>
 
+constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
 
 namespace {
 
@@ -28,4 +30,16 @@ const auto* environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment
 void RunPendingEvents()
 {
     wxTheApp->ProcessPendingEvents();
+}
+
+bool WaitUntil(const std::function<bool()>& done, int seconds)
+{
+    wxStopWatch watch;
+    while (!done()) {
+        if (watch.Time() > seconds * 1000)
+            return false;
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+    return true;
 }

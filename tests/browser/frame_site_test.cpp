@@ -1,0 +1,319 @@
+#include "browser/frame_site.h"
+
+#include "host_fixture.h"
+#include "platform/win/window_calls.h"
+#include "platform/win/window_handle.h"
+
+using Calls = std::vector<std::string>;
+
+namespace {
+
+// A document view that records how the site activates it.
+class TestView : public IOleDocumentView {
+public:
+    HRESULT QueryInterface(REFIID riid, void** object) override
+    {
+        *object = nullptr;
+        if (riid != IID_IUnknown && riid != IID_IOleDocumentView)
+            return E_NOINTERFACE;
+        *object = this;
+        AddRef();
+        return S_OK;
+    }
+    ULONG AddRef() override { return ++refs; }
+    ULONG Release() override { return --refs; }
+    HRESULT SetInPlaceSite(IOleInPlaceSite* site) override
+    {
+        calls.push_back(site ? "SetInPlaceSite" : "SetInPlaceSite(null)");
+        return S_OK;
+    }
+    HRESULT GetInPlaceSite(IOleInPlaceSite**) override { return E_NOTIMPL; }
+    HRESULT GetDocument(IUnknown**) override { return E_NOTIMPL; }
+    HRESULT SetRect(LPRECT) override { return E_NOTIMPL; }
+    HRESULT GetRect(LPRECT) override { return E_NOTIMPL; }
+    HRESULT SetRectComplex(LPRECT, LPRECT, LPRECT, LPRECT) override { return E_NOTIMPL; }
+    HRESULT Show(BOOL) override { return E_NOTIMPL; }
+    HRESULT UIActivate(BOOL activate) override
+    {
+        calls.push_back("UIActivate " + std::to_string(activate));
+        return S_OK;
+    }
+    HRESULT Open() override { return E_NOTIMPL; }
+    HRESULT CloseView(DWORD) override { return E_NOTIMPL; }
+    HRESULT SaveViewState(IStream*) override { return E_NOTIMPL; }
+    HRESULT ApplyViewState(IStream*) override { return E_NOTIMPL; }
+    HRESULT Clone(IOleInPlaceSite*, IOleDocumentView**) override { return E_NOTIMPL; }
+
+    ULONG refs = 1;
+    Calls calls;
+};
+
+template <class I>
+I* Face(IUnknown* site, REFIID riid)
+{
+    void* face = nullptr;
+    EXPECT_EQ(site->QueryInterface(riid, &face), S_OK);
+    static_cast<IUnknown*>(face)->Release();
+    return static_cast<I*>(face);
+}
+
+class SiteTest : public HostTest {
+protected:
+    void SetUp() override
+    {
+        HostTest::SetUp();
+        host = Host();
+        site = controlClass.Last()->site;
+        TakeCalls();
+    }
+
+    InspectedActiveX* host = nullptr;
+    IOleClientSite* site = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SiteTest, EveryFaceAnswersForItsInterfaces)
+{
+    const auto window = Face<IOleInPlaceSiteEx>(site, IID_IOleInPlaceSiteEx);
+    EXPECT_EQ(Face<IUnknown>(site, IID_IOleWindow), static_cast<IUnknown*>(window));
+    EXPECT_EQ(Face<IOleInPlaceSite>(site, IID_IOleInPlaceSite), window);
+    const auto container = Face<IOleItemContainer>(site, IID_IOleItemContainer);
+    EXPECT_EQ(Face<IUnknown>(site, IID_IParseDisplayName), static_cast<IUnknown*>(container));
+    EXPECT_EQ(Face<IUnknown>(site, IID_IOleContainer), static_cast<IUnknown*>(container));
+    EXPECT_EQ(Face<IUnknown>(site, IID_IOleInPlaceUIWindow), Face<IUnknown>(site, IID_IOleInPlaceFrame));
+    EXPECT_EQ(Face<IUnknown>(site, IID_IUnknown), static_cast<IUnknown*>(site));
+    for (const IID* iid : {&IID_IDispatch, &IID_IOleCommandTarget, &IID_IOleDocumentSite, &IID_IAdviseSink,
+                           &IID_IOleControlSite})
+        Face<IUnknown>(site, *iid);
+    // All faces share one count.
+    const ULONG raised = Face<IOleControlSite>(site, IID_IOleControlSite)->AddRef();
+    EXPECT_EQ(Face<IUnknown>(site, IID_IAdviseSink)->Release(), raised - 1);
+}
+
+TEST_F(SiteTest, QueryInterfaceRefusesNullOutPointersAndUnknownInterfaces)
+{
+    const ULONG before = site->AddRef() - 1;
+    site->Release();
+    EXPECT_EQ(site->QueryInterface(IID_IOleClientSite, nullptr), E_FAIL);
+    void* face = reinterpret_cast<void*>(1);
+    EXPECT_EQ(site->QueryInterface(IID_IStream, &face), E_NOINTERFACE);
+    EXPECT_EQ(face, nullptr);
+    EXPECT_EQ(site->AddRef() - 1, before);
+    site->Release();
+}
+
+TEST_F(SiteTest, ReleaseOfASiteWithoutReferencesDoesNothing)
+{
+    auto* fresh = new FrameSite(host);
+    IOleClientSite* clientSite = fresh;
+    EXPECT_EQ(clientSite->Release(), 0u);
+    EXPECT_EQ(clientSite->AddRef(), 1u);  // still alive
+    EXPECT_EQ(clientSite->Release(), 0u);  // and now gone
+}
+
+TEST_F(SiteTest, AmbientPropertiesAnswerPropertyGetsOnly)
+{
+    auto* dispatch = Face<IDispatch>(site, IID_IDispatch);
+    VARIANT result;
+    VariantInit(&result);
+    result.vt = VT_I2;
+    result.iVal = 99;
+    EXPECT_EQ(dispatch->Invoke(DISPID_AMBIENT_SILENT, GUID_NULL, 0, DISPATCH_METHOD, nullptr, &result, nullptr,
+                               nullptr),
+              S_OK);
+    EXPECT_EQ(result.vt, VT_I2);
+    EXPECT_EQ(result.iVal, 99);
+
+    EXPECT_EQ(dispatch->Invoke(-12345, GUID_NULL, 0, DISPATCH_PROPERTYGET, nullptr, &result, nullptr, nullptr),
+              DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(result.vt, VT_BOOL);
+    EXPECT_EQ(dispatch->Invoke(DISPID_AMBIENT_SILENT, GUID_NULL, 0, DISPATCH_PROPERTYGET, nullptr, nullptr, nullptr,
+                               nullptr),
+              E_INVALIDARG);
+
+    struct Expected {
+        DISPID id;
+        VARTYPE vt;
+        LONG value;
+    };
+    const Expected table[] = {
+        {DISPID_AMBIENT_SILENT, VT_BOOL, 1},
+        {DISPID_AMBIENT_OFFLINEIFNOTCONNECTED, VT_BOOL, 1},
+        {DISPID_AMBIENT_DISPLAYASDEFAULT, VT_BOOL, 1},
+        {DISPID_AMBIENT_APPEARANCE, VT_BOOL, 1},
+        {DISPID_AMBIENT_SHOWHATCHING, VT_BOOL, 1},
+        {DISPID_AMBIENT_SHOWGRABHANDLES, VT_BOOL, 1},
+        {DISPID_AMBIENT_USERMODE, VT_BOOL, 1},
+        {DISPID_AMBIENT_MESSAGEREFLECT, VT_BOOL, 0},
+        {DISPID_AMBIENT_LOCALEID, VT_I4, 0},
+        {DISPID_AMBIENT_FORECOLOR, VT_I4, LONG(GetSysColor(COLOR_WINDOWTEXT))},
+        {DISPID_AMBIENT_BACKCOLOR, VT_I4, LONG(GetSysColor(COLOR_WINDOW))},
+    };
+    for (const Expected& expected : table) {
+        VariantInit(&result);
+        EXPECT_EQ(dispatch->Invoke(expected.id, GUID_NULL, 0, DISPATCH_PROPERTYGET, nullptr, &result, nullptr,
+                                   nullptr),
+                  S_OK);
+        EXPECT_EQ(result.vt, expected.vt) << expected.id;
+        EXPECT_EQ(expected.vt == VT_BOOL ? LONG(result.boolVal) : result.lVal, expected.value) << expected.id;
+    }
+}
+
+TEST_F(SiteTest, UserModeFollowsTheOwnerAtTheTimeOfTheCall)
+{
+    auto* dispatch = Face<IDispatch>(site, IID_IDispatch);
+    VARIANT result;
+    VariantInit(&result);
+    host->m_ambientUserMode = false;
+    dispatch->Invoke(DISPID_AMBIENT_USERMODE, GUID_NULL, 0, DISPATCH_PROPERTYGET, nullptr, &result, nullptr, nullptr);
+    EXPECT_EQ(result.boolVal, 0);
+}
+
+TEST_F(SiteTest, WindowContextIsTheSiteItselfOverTheClientArea)
+{
+    auto* inPlace = Face<IOleInPlaceSite>(site, IID_IOleInPlaceSite);
+    IOleInPlaceFrame* frameOut = reinterpret_cast<IOleInPlaceFrame*>(1);
+    IOleInPlaceUIWindow* documentOut = reinterpret_cast<IOleInPlaceUIWindow*>(1);
+    RECT position{};
+    RECT clip{};
+    OLEINPLACEFRAMEINFO info{};
+    EXPECT_EQ(inPlace->GetWindowContext(&frameOut, &documentOut, &position, nullptr, &info), E_INVALIDARG);
+    EXPECT_EQ(frameOut, nullptr);
+    EXPECT_EQ(documentOut, nullptr);
+    documentOut = reinterpret_cast<IOleInPlaceUIWindow*>(1);
+    EXPECT_EQ(inPlace->GetWindowContext(nullptr, &documentOut, &position, &clip, &info), E_INVALIDARG);
+    EXPECT_EQ(documentOut, nullptr);
+
+    ASSERT_EQ(inPlace->GetWindowContext(&frameOut, &documentOut, &position, &clip, &info), S_OK);
+    EXPECT_EQ(static_cast<IUnknown*>(frameOut), Face<IUnknown>(site, IID_IOleInPlaceFrame));
+    EXPECT_EQ(static_cast<IUnknown*>(documentOut), Face<IUnknown>(site, IID_IOleInPlaceUIWindow));
+    const wxSize client = host->GetClientSize();
+    EXPECT_EQ(position.left, 0);
+    EXPECT_EQ(position.top, 0);
+    EXPECT_EQ(position.right, client.x);
+    EXPECT_EQ(position.bottom, client.y);
+    EXPECT_EQ(clip.right, client.x);
+    EXPECT_EQ(info.cb, sizeof(OLEINPLACEFRAMEINFO));
+    EXPECT_EQ(info.hwndFrame, WindowHandle(host));
+    EXPECT_EQ(info.cAccelEntries, 0u);
+    frameOut->Release();
+    documentOut->Release();
+
+    HWND window = nullptr;
+    EXPECT_EQ(inPlace->GetWindow(nullptr), E_INVALIDARG);
+    EXPECT_EQ(inPlace->GetWindow(&window), S_OK);
+    EXPECT_EQ(window, WindowHandle(host));
+}
+
+TEST_F(SiteTest, PositionChangesReachTheInPlaceObject)
+{
+    auto* inPlace = Face<IOleInPlaceSite>(site, IID_IOleInPlaceSite);
+    EXPECT_EQ(inPlace->OnPosRectChange(nullptr), S_OK);
+    EXPECT_TRUE(TakeCalls().empty());
+    const RECT moved = {1, 2, 3, 4};
+    EXPECT_EQ(inPlace->OnPosRectChange(&moved), S_OK);
+    EXPECT_EQ(TakeCalls(), Calls{"SetObjectRects 1,2,3,4 1,2,3,4"});
+}
+
+TEST_F(SiteTest, TheFrameNeverClaimsAnAccelerator)
+{
+    auto* frameFace = Face<IOleInPlaceFrame>(site, IID_IOleInPlaceFrame);
+    MSG message{};
+    EXPECT_EQ(frameFace->TranslateAccelerator(&message, 0), S_FALSE);
+    EXPECT_EQ(TakeCalls(), Calls{"TranslateAccelerator"});
+    EXPECT_EQ(frameFace->SetActiveObject(nullptr, nullptr), S_OK);
+    EXPECT_FALSE(host->m_inPlaceActiveObject);
+    EXPECT_EQ(frameFace->TranslateAccelerator(&message, 0), S_FALSE);
+    EXPECT_TRUE(TakeCalls().empty());
+
+    RECT border{};
+    EXPECT_EQ(frameFace->GetBorder(&border), INPLACE_E_NOTOOLSPACE);
+    EXPECT_EQ(frameFace->GetBorder(nullptr), E_INVALIDARG);
+    EXPECT_EQ(frameFace->RequestBorderSpace(&border), INPLACE_E_NOTOOLSPACE);
+    EXPECT_EQ(frameFace->RequestBorderSpace(nullptr), E_INVALIDARG);
+}
+
+TEST_F(SiteTest, RunningLocksFollowInPlaceActivation)
+{
+    auto* siteEx = Face<IOleInPlaceSiteEx>(site, IID_IOleInPlaceSiteEx);
+    BOOL noRedraw = TRUE;
+    EXPECT_EQ(siteEx->OnInPlaceActivateEx(&noRedraw, 0), S_OK);
+    EXPECT_EQ(noRedraw, FALSE);
+    EXPECT_EQ(siteEx->OnInPlaceDeactivateEx(TRUE), S_OK);
+    EXPECT_EQ(TakeCalls(), (Calls{"LockRunning 1 0", "LockRunning 0 0"}));
+}
+
+TEST_F(SiteTest, TheItemContainerHoldsNoItems)
+{
+    auto* container = Face<IOleItemContainer>(site, IID_IOleItemContainer);
+    OLECHAR item[] = u"item";
+    void* object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(container->GetObject(item, 0, nullptr, IID_IUnknown, &object), MK_E_NOOBJECT);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(container->GetObject(nullptr, 0, nullptr, IID_IUnknown, &object), E_INVALIDARG);
+    EXPECT_EQ(container->GetObjectStorage(item, nullptr, IID_IUnknown, nullptr), E_INVALIDARG);
+    EXPECT_EQ(container->IsRunning(item), MK_E_NOOBJECT);
+    EXPECT_EQ(container->IsRunning(nullptr), E_INVALIDARG);
+
+    IOleContainer* viaSite = nullptr;
+    EXPECT_EQ(site->GetContainer(nullptr), E_INVALIDARG);
+    ASSERT_EQ(site->GetContainer(&viaSite), S_OK);
+    EXPECT_EQ(static_cast<IUnknown*>(viaSite), static_cast<IUnknown*>(container));
+    viaSite->Release();
+    IMoniker* moniker = reinterpret_cast<IMoniker*>(1);
+    EXPECT_EQ(site->GetMoniker(0, 0, &moniker), E_FAIL);
+    EXPECT_EQ(moniker, nullptr);
+}
+
+TEST_F(SiteTest, CommandsAreNeitherSupportedNorExecuted)
+{
+    auto* target = Face<IOleCommandTarget>(site, IID_IOleCommandTarget);
+    OLECMD commands[2] = {{1, 7}, {2, 9}};
+    EXPECT_EQ(target->QueryStatus(nullptr, 2, commands, nullptr), S_OK);
+    EXPECT_EQ(commands[0].cmdf, 0u);
+    EXPECT_EQ(commands[1].cmdf, 0u);
+    EXPECT_EQ(target->QueryStatus(nullptr, 0, nullptr, nullptr), E_INVALIDARG);
+    EXPECT_EQ(target->Exec(nullptr, 1, 0, nullptr, nullptr), OLECMDERR_E_NOTSUPPORTED);
+
+    auto* control = Face<IOleControlSite>(site, IID_IOleControlSite);
+    POINTL himetric{};
+    POINTF container{};
+    EXPECT_EQ(control->TransformCoords(&himetric, nullptr, 0), E_INVALIDARG);
+    EXPECT_EQ(control->TransformCoords(&himetric, &container, 0), E_NOTIMPL);
+}
+
+TEST_F(SiteTest, ShowObjectShowsTheControlWindow)
+{
+    ShowWindow(host->m_controlWindow, SW_HIDE);
+    EXPECT_EQ(site->ShowObject(), S_OK);
+    EXPECT_TRUE(WindowFromHandle(host->m_controlWindow)->IsShown());
+}
+
+TEST_F(SiteTest, ActivateMeKeepsAGivenViewAndActivatesIt)
+{
+    TestView view;
+    auto* documentSite = Face<IOleDocumentSite>(site, IID_IOleDocumentSite);
+    EXPECT_EQ(documentSite->ActivateMe(&view), S_OK);
+    EXPECT_EQ(view.calls, (Calls{"SetInPlaceSite", "UIActivate 1"}));
+    EXPECT_EQ(view.refs, 2u);
+    host->m_documentView.Reset();
+    EXPECT_EQ(view.refs, 1u);
+    // The recording control has no document to make a view from.
+    EXPECT_EQ(documentSite->ActivateMe(nullptr), E_FAIL);
+}
+
+TEST_F(HostTest, ActivateMeWithoutAViewAsksTheDocumentForOne)
+{
+    TestView view;
+    controlClass.Options().documentView = &view;
+    InspectedActiveX* host = Host();
+    auto* documentSite = Face<IOleDocumentSite>(controlClass.Last()->site, IID_IOleDocumentSite);
+    TakeCalls();
+    EXPECT_EQ(documentSite->ActivateMe(nullptr), S_OK);
+    EXPECT_EQ(TakeCalls(), Calls{"CreateView"});
+    EXPECT_EQ(view.calls, (Calls{"SetInPlaceSite", "UIActivate 1"}));
+    EXPECT_EQ(host->m_documentView.Get(), &view);
+    delete host;
+    EXPECT_EQ(view.refs, 1u);
+}
