@@ -73,7 +73,7 @@ bool DemoItemMarked(int id, unsigned flags, int gradient, long notebookStyle)
 
 } // namespace
 
-wxSizeReportCtrl* MyFrame::MakeSizeReportPane(int width, int height)
+wxWindow* MyFrame::MakeSizeReportPane(int width, int height)
 {
     return new wxSizeReportCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(width, height), &m_mgr);
 }
