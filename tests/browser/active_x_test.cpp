@@ -5,6 +5,8 @@
 #include "platform/win/window_messages.h"
 
 
+#include <wx/gdicmn.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -316,6 +318,9 @@ TEST_F(HostTest, PaintingWithoutAViewObjectFillsTheWindowRed)
     controlClass.Options().viewObject = false;
     controlClass.Options().createsWindow = false;
     InspectedActiveX* host = Host(wxSize(60, 40));
+    // In a corner of its own, clear of other tests' windows on the same display.
+    const wxSize display = wxGetDisplaySize();
+    frame->SetSize(display.x - 130, display.y - 110, 120, 100);
     frame->Show();
     const auto middleIsRed = [host] {
         return ScreenPixel(host->ClientToScreen(wxPoint(30, 20))) == wxColour(255, 0, 0);
