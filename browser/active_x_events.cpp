@@ -39,18 +39,16 @@ HRESULT wxActiveXEvents::QueryInterface(REFIID riid, void** object)
 
 ULONG wxActiveXEvents::AddRef()
 {
-    return ULONG(++m_refCount);
+    return m_refCount.AddRef();
 }
 
 ULONG wxActiveXEvents::Release()
 {
-    if (m_refCount < 1)
-        return 0;
-    const LONG count = --m_refCount;
-    if (count > 0)
-        return ULONG(count);
-    delete this;
-    return 0;
+    bool last = false;
+    const ULONG left = m_refCount.Release(last);
+    if (last)
+        delete this;
+    return left;
 }
 
 HRESULT wxActiveXEvents::GetTypeInfoCount(UINT*)

@@ -4,6 +4,7 @@
 // toolkit events. The tables start empty; an event without an entry is
 // acknowledged and goes no further.
 
+#include "browser/com_ref_count.h"
 #include "browser/ole_init_guard.h"
 #include "browser/type_records.h"
 #include "platform/com/dispatch.h"
@@ -11,7 +12,6 @@
 #include <wx/event.h>
 #include <wx/string.h>
 
-#include <atomic>
 #include <map>
 #include <memory>
 
@@ -47,7 +47,7 @@ protected:
     virtual ~wxActiveXEvents() = default;
 
 private:
-    std::atomic<LONG> m_refCount{0};
+    ComRefCount m_refCount;
     OleInitGuard m_oleInit;
     wxActiveX* m_activeX;
     IID m_customId;

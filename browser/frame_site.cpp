@@ -46,18 +46,16 @@ HRESULT FrameSite::QueryInterface(REFIID riid, void** object)
 
 ULONG FrameSite::AddRef()
 {
-    return ULONG(++m_refCount);
+    return m_refCount.AddRef();
 }
 
 ULONG FrameSite::Release()
 {
-    if (m_refCount < 1)
-        return 0;
-    const LONG count = --m_refCount;
-    if (count > 0)
-        return ULONG(count);
-    delete this;
-    return 0;
+    bool last = false;
+    const ULONG left = m_refCount.Release(last);
+    if (last)
+        delete this;
+    return left;
 }
 
 // IOleClientSite

@@ -4,10 +4,10 @@
 // item container, ambient-property dispatch, command target, document site,
 // advise sink and control site.
 
+#include "browser/com_ref_count.h"
 #include "browser/ole_init_guard.h"
 #include "platform/com/ole_control.h"
 
-#include <atomic>
 
 class wxActiveX;
 
@@ -116,7 +116,7 @@ private:
     HRESULT AmbientProperty(DISPID id, VARIANT* result) const;
     HRESULT ActivateView(IOleDocumentView* view, IOleInPlaceSite* site);
 
-    std::atomic<LONG> m_refCount{0};
+    ComRefCount m_refCount;
     OleInitGuard m_oleInit;
     wxActiveX* m_owner;
     HWND m_ownerWindow;

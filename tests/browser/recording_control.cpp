@@ -358,7 +358,7 @@ HRESULT EventPoint::Unadvise(DWORD cookie)
 
 const CLSID RecordingControlClass::Id = {0x51C0FFEE, 0x0001, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x01}};
 
-class RecordingControlClass::Factory : public IClassFactory {
+class RecordingControlClass::Factory final : public IClassFactory {
 public:
     HRESULT QueryInterface(REFIID riid, void** object) override
     {
