@@ -1,0 +1,15 @@
+#pragma once
+
+#include <wx/grid.h>
+
+// The word grid of the bingo dialog; it answers a changed cell as MyGrid does.
+class MyOtherGrid : public wxGrid {
+public:
+    MyOtherGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+                const wxString& name);
+
+    void OnCellChange(wxGridEvent& event);
+
+private:
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+class wxGrid;
+class wxWindow;
+
+// One line of a word list file: the word, then its clue.
+struct WordListEntry {
+    std::string word;
+    std::string clue;
+};
+
+// A dialog holds at most this many entries, one per grid row.
+constexpr int MaxWordListEntries = 50;
+
+struct WordListReading {
+    std::vector<WordListEntry> entries;
+    bool failed = false;  // the stream broke before its end
+};
+
+// The entries of a word list file, at most MaxWordListEntries of them. A line
+// runs up to LF and a CR before the LF is part of the line end, so files with
+// either line end read alike; lines without a TAB carry no entry.
+WordListReading ReadWordList(std::istream& in);
+
+// Each entry with a word, as word, TAB, clue, CR LF.
+void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries);
+
+// The dialogs' "Load word list": reads a chosen file into the grid's rows from
+// the top, keeping the rows below what the file fills.
+void LoadWordListFile(wxWindow* parent, wxGrid* grid);
+
+// The dialogs' "Save word list": writes the grid's rows to a chosen file.
+void SaveWordListFile(wxWindow* parent, wxGrid* grid);

@@ -1,0 +1,358 @@
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/spinctrl.h>
+
+#include "app/bingo_dlg.h"
+#include "app/frame.h"
+#include "app/puzzle.h"
+#include "app/word_list_dlg.h"
+#include "app/word_search_dlg.h"
+#include "dialog_script.h"
+#include "engine/alphabet.h"
+#include "support/temp_file.h"
+
+namespace {
+
+constexpr int LoadButton = 1005, SaveButton = 1006, DoneButton = 1007, CancelButton = 1008;
+
+class WordListDialogs : public testing::Test {
+protected:
+    void SetUp() override { CloseAllTabs(); }
+    void TearDown() override { PumpUntil([] { return false; }, 20); }
+
+    template <typename Dialog>
+    Dialog* Open(PuzzleType type)
+    {
+        auto* dialog = new Dialog(&frame, WordListDialogId, "");
+        dialog->puzzleType = type;
+        return dialog;
+    }
+
+    size_t TabCount() { return frame.m_notebook->GetPageCount(); }
+    Puzzle& OnlyPuzzle()
+    {
+        EXPECT_EQ(TabCount(), 1u);
+        return *frame.CurrentPuzzle();
+    }
+
+    MyFrame& frame = TestFrame();
+    DialogScript script;
+};
+
+std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int Count(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+TEST_F(WordListDialogs, DoneLowerCasesWordsAndKeepsTheirCluesFindable)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "Apple", "A red fruit");
+    TypeRow(dialog, 1, "Zebra", "Striped horse");
+    TypeTitle(dialog, "Animals and fruit");
+    Press(dialog, DoneButton);
+
+    EXPECT_TRUE(IsClosing(dialog));
+    Puzzle& puzzle = OnlyPuzzle();
+    EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
+    EXPECT_EQ(puzzle.type, FreeformPuzzle);
+    EXPECT_EQ(puzzle.GetTitle(), "Animals and fruit");
+    ASSERT_EQ(puzzle.wordList.WordCount(), 2);
+    EXPECT_EQ(puzzle.wordList.WordText(0), "apple");
+    EXPECT_EQ(puzzle.wordList.ClueFor("apple"), "A red fruit");
+    EXPECT_EQ(puzzle.wordList.ClueFor("zebra"), "Striped horse");
+    EXPECT_TRUE(PageShows(puzzle, "Animals and fruit"));
+    EXPECT_TRUE(PageShows(puzzle, "A red fruit"));
+}
+
+TEST_F(WordListDialogs, CharactersFrom0x80ReachTheListAsTheirWindows1252Bytes)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, wxString::FromUTF8("Café"), wxString::FromUTF8("crème “brûlée”"));
+    Press(dialog, DoneButton);
+
+    Puzzle& puzzle = OnlyPuzzle();
+    ASSERT_EQ(puzzle.wordList.WordCount(), 1);
+    EXPECT_EQ(puzzle.wordList.WordText(0), "caf\xE9");
+    EXPECT_EQ(puzzle.wordList.ClueFor("caf\xE9"), "cr\xE8me \x93" "br\xFBl\xE9" "e\x94");
+}
+
+TEST_F(WordListDialogs, DoneRefusesTextWindows1252CannotHoldAndKeepsTheDialog)
+{
+    const wxString omega = wxString::FromUTF8("Ωmega");
+    struct Case {
+        const char* name;
+        wxString word, clue, title;
+    };
+    for (const Case& c : {Case{"word", omega, "letter", "Greek"}, Case{"clue", "omega", omega, "Greek"},
+                          Case{"title", "omega", "letter", omega}}) {
+        SCOPED_TRACE(c.name);
+        script.messages.clear();
+        auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+        TypeRow(dialog, 0, c.word, c.clue);
+        TypeTitle(dialog, c.title);
+        Press(dialog, DoneButton);
+
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_NE(script.messages[0].find(omega), wxString::npos) << script.messages[0];
+        EXPECT_FALSE(IsClosing(dialog));
+        EXPECT_EQ(TabCount(), 0u);
+        EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), c.word);
+        EXPECT_EQ(TitleOf(dialog), c.title);
+        dialog->Destroy();
+    }
+}
+
+TEST_F(WordListDialogs, AnEngineErrorIsShownAndTheDialogStaysWithWhatWasTyped)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "abcdefghijklmnopqrstuvwxyz0123456789", "too many letters");
+    Press(dialog, DoneButton);
+    ResetAlphabet();
+
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_NE(script.messages[0].find("Too many letters"), wxString::npos) << script.messages[0];
+    EXPECT_FALSE(IsClosing(dialog));
+    EXPECT_EQ(TabCount(), 0u);
+    EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 1), "too many letters");
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, DoneOnAnEmptyCrosswordAddsATabUnderTheDefaultTitle)
+{
+    Press(Open<WordListDlg>(FreeformPuzzle), DoneButton);
+    Puzzle& puzzle = OnlyPuzzle();
+    EXPECT_EQ(puzzle.GetTitle(), "Untitled Puzzle");
+    EXPECT_TRUE(PageShows(puzzle, "Untitled Puzzle"));
+}
+
+TEST_F(WordListDialogs, DoneOnAnEmptyScrambleGeneratesIt)
+{
+    Press(Open<WordSearchDlg>(ScramblePuzzle), DoneButton);
+    EXPECT_FALSE(OnlyPuzzle().scramblePage.empty());
+}
+
+TEST_F(WordListDialogs, DoneOnAnEmptyWordSearchOnlyRendersIt)
+{
+    auto* dialog = Open<WordSearchDlg>(WordSearchPuzzle);
+    TypeTitle(dialog, "Nothing to find");
+    Press(dialog, DoneButton);
+    Puzzle& puzzle = OnlyPuzzle();
+    EXPECT_EQ(puzzle.grid.width, 4);
+    EXPECT_EQ(puzzle.GetTitle(), "Nothing to find");
+    EXPECT_TRUE(PageShows(puzzle, "Nothing to find"));
+}
+
+TEST_F(WordListDialogs, DoneOnAnEmptyBingoAddsAnEmptyTab)
+{
+    auto* dialog = new BingoDlg(&frame, WordListDialogId, "");
+    Press(dialog, DoneButton);
+    Puzzle& puzzle = OnlyPuzzle();
+    EXPECT_EQ(puzzle.type, BingoPuzzle);
+    EXPECT_EQ(puzzle.wordList.WordCount(), 0);
+    EXPECT_TRUE(puzzle.freeSpace);
+}
+
+TEST_F(WordListDialogs, BingoDoneBuildsTheChosenNumberOfCardsWithFreeSpaces)
+{
+    auto* dialog = new BingoDlg(&frame, WordListDialogId, "");
+    for (int i = 0; i < 30; ++i)
+        TypeRow(dialog, i, "Word" + wxString(char('a' + i % 26)) + wxString(char('a' + i / 26)));
+    dynamic_cast<wxSpinCtrl*>(wxWindow::FindWindowByName("wxSpinCtrl", dialog))->SetValue(3);
+    Press(dialog, DoneButton);
+
+    Puzzle& puzzle = OnlyPuzzle();
+    EXPECT_EQ(puzzle.numCards, 3);
+    EXPECT_TRUE(puzzle.freeSpace);
+    EXPECT_EQ(puzzle.wordList.WordText(0), "wordaa");
+    ASSERT_TRUE(PageShows(puzzle, "Free Space!"));
+    EXPECT_EQ(Count(RenderedText(puzzle), "Free Space!"), 3);
+}
+
+TEST_F(WordListDialogs, UseCluesAddsAClueColumnWhoseCluesGoWhenItGoes)
+{
+    auto* dialog = Open<WordSearchDlg>(WordSearchPuzzle);
+    wxGrid* grid = WordGrid(dialog);
+    ASSERT_EQ(grid->GetNumberCols(), 1);
+    TypeRow(dialog, 0, "owl");
+
+    Tick(dialog, 1004, true);
+    ASSERT_EQ(grid->GetNumberCols(), 2);
+    EXPECT_EQ(grid->GetColLabelValue(1), "Clue");
+    grid->SetCellValue(0, 1, "a night bird");
+    Tick(dialog, 1004, false);
+    EXPECT_EQ(grid->GetNumberCols(), 1);
+    Tick(dialog, 1004, true);
+    EXPECT_EQ(grid->GetCellValue(0, 1), "");
+    EXPECT_EQ(grid->GetCellValue(0, 0), "owl");
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, AWordSearchHasCluesOnlyWhenTheyWereAskedFor)
+{
+    for (bool useClues : {false, true}) {
+        CloseAllTabs();
+        auto* dialog = Open<WordSearchDlg>(WordSearchPuzzle);
+        Tick(dialog, 1004, useClues);
+        TypeRow(dialog, 0, "Heron", "wading bird");
+        Press(dialog, DoneButton);
+        Puzzle& puzzle = OnlyPuzzle();
+        EXPECT_EQ(puzzle.wordList.HasClues(), useClues);
+        EXPECT_EQ(puzzle.wordList.WordText(0), "heron");
+    }
+}
+
+TEST_F(WordListDialogs, LoadingFillsRowsFromTheTopAndKeepsTheRowsBelow)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    for (int row = 0; row < 10; ++row)
+        TypeRow(dialog, row, wxString::Format("old%d", row), wxString::Format("clue%d", row));
+    TempFile file("one\tfirst\r\ntwo\tsecond\r\nno tab line\r\nthree\tthird\r\n");
+    script.paths = {file.path()};
+    Press(dialog, LoadButton);
+
+    wxGrid* grid = WordGrid(dialog);
+    EXPECT_EQ(grid->GetCellValue(0, 0), "one");
+    EXPECT_EQ(grid->GetCellValue(1, 1), "second");
+    EXPECT_EQ(grid->GetCellValue(2, 0), "three");
+    EXPECT_EQ(grid->GetCellValue(2, 1), "third");
+    EXPECT_EQ(grid->GetCellValue(3, 0), "old3");
+    EXPECT_EQ(grid->GetCellValue(9, 1), "clue9");
+    EXPECT_TRUE(script.messages.empty());
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, LoadingSixtyEntriesFillsTheFiftyRows)
+{
+    std::string text;
+    for (int i = 0; i < 60; ++i)
+        text += "w" + std::to_string(i) + "\tc\n";
+    TempFile file(text);
+    script.paths = {file.path()};
+    auto* dialog = new BingoDlg(&frame, WordListDialogId, "");
+    Press(dialog, LoadButton);
+
+    wxGrid* grid = WordGrid(dialog);
+    EXPECT_EQ(grid->GetCellValue(0, 0), "w0");
+    EXPECT_EQ(grid->GetCellValue(49, 0), "w49");
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, OneColumnDialogsDropLoadedCluesAndSaveEmptyOnes)
+{
+    TempFile source("lion\tbig cat\r\ncaf\xE9\tcoffee\r\n");
+    TempFile saved("");
+    for (wxDialog* dialog : {static_cast<wxDialog*>(Open<WordSearchDlg>(WordSearchPuzzle)),
+                             static_cast<wxDialog*>(new BingoDlg(&frame, WordListDialogId, ""))}) {
+        script.paths = {source.path(), saved.path()};
+        Press(dialog, LoadButton);
+        EXPECT_EQ(WordGrid(dialog)->GetCellValue(1, 0), wxString::FromUTF8("café"));
+        Press(dialog, SaveButton);
+        EXPECT_EQ(FileText(saved.path()), "lion\t\r\ncaf\xE9\t\r\n");
+        dialog->Destroy();
+    }
+}
+
+TEST_F(WordListDialogs, SavingWritesCrLfLinesForRowsThatHoldAWord)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "cat", "a pet");
+    TypeRow(dialog, 1, "", "clue without a word");
+    TypeRow(dialog, 2, "dog", "");
+    TempFile saved("old contents that must go");
+    script.paths = {saved.path()};
+    Press(dialog, SaveButton);
+
+    EXPECT_EQ(FileText(saved.path()), "cat\ta pet\r\ndog\t\r\n");
+    EXPECT_TRUE(script.messages.empty());
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, SavingRefusesTextWindows1252CannotHold)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "pi", wxString::FromUTF8("π is 3.14"));
+    TempFile saved("kept");
+    script.paths = {saved.path()};
+    Press(dialog, SaveButton);
+
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_NE(script.messages[0].find(wxString::FromUTF8("π is 3.14")), wxString::npos);
+    EXPECT_EQ(FileText(saved.path()), "kept");
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "kept", "as typed");
+    char folder[] = "/tmp/quillory-folder-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    script.paths = {folder};  // a folder is no file to write
+    Press(dialog, SaveButton);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_NE(script.messages[0].find("could not be saved"), wxString::npos) << script.messages[0];
+
+    script.paths = {folder};  // a folder opens, but reading it fails
+    Press(dialog, LoadButton);
+    rmdir(folder);
+    ASSERT_EQ(script.messages.size(), 2u);
+    EXPECT_NE(script.messages[1].find("could not be read"), wxString::npos) << script.messages[1];
+    EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), "kept");
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, CancelledFileDialogsChangeNothing)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "kept");
+    Press(dialog, LoadButton);
+    Press(dialog, SaveButton);
+    EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), "kept");
+    EXPECT_TRUE(script.messages.empty());
+    dialog->Destroy();
+}
+
+TEST_F(WordListDialogs, ASelectedBlockOfCellsIsLetGo)
+{
+    for (wxDialog* dialog : {static_cast<wxDialog*>(Open<WordListDlg>(FreeformPuzzle)),
+                             static_cast<wxDialog*>(Open<WordSearchDlg>(WordSearchPuzzle)),
+                             static_cast<wxDialog*>(new BingoDlg(&frame, WordListDialogId, ""))}) {
+        wxGrid* grid = WordGrid(dialog);
+        grid->SelectBlock(0, 0, 3, 0);
+        EXPECT_FALSE(grid->IsSelection());
+        dialog->Destroy();
+    }
+}
+
+TEST_F(WordListDialogs, CancelAndTheCloseBoxMakeNoDocument)
+{
+    auto* cancelled = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(cancelled, 0, "unused");
+    Press(cancelled, CancelButton);
+    EXPECT_TRUE(IsClosing(cancelled));
+
+    auto* closed = new BingoDlg(&frame, WordListDialogId, "");
+    TypeRow(closed, 0, "unused");
+    closed->Close();
+    EXPECT_TRUE(IsClosing(closed));
+    EXPECT_EQ(TabCount(), 0u);
+}
