@@ -1,0 +1,99 @@
+#include "view_fixture.h"
+
+#include "platform/com/web_browser.h"
+
+#include <wx/app.h>
+#include <wx/webview.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+wxWebView* WebViewIn(const wxWindow* window)
+{
+    for (wxWindow* child : window->GetChildren()) {
+        if (auto* web = wxDynamicCast(child, wxWebView))
+            return web;
+        if (auto* inner = WebViewIn(child))
+            return inner;
+    }
+    return nullptr;
+}
+
+// A stream that keeps what is written to it.
+class CapturingStream : public IStreamAdaptorBase {
+public:
+    int _Read(void*, int) override { return 0; }
+    HRESULT Write(const void* buffer, ULONG count, ULONG* written) override
+    {
+        bytes.append(static_cast<const char*>(buffer), count);
+        if (written)
+            *written = count;
+        return S_OK;
+    }
+    std::string bytes;
+};
+
+}  // namespace
+
+wxWebView* InspectedView::Page() const
+{
+    return WebViewIn(this);
+}
+
+std::string InspectedView::DocumentSource() const
+{
+    OleInterfacePtr<IDispatch> document;
+    m_webBrowser->get_Document(document.Out());
+    OleInterfacePtr<IPersistStreamInit> persistence;
+    persistence.QueryInterface(document.Get(), IID_IPersistStreamInit);
+    auto* stream = new CapturingStream;
+    stream->AddRef();
+    persistence->Save(stream, FALSE);
+    const std::string bytes = stream->bytes;
+    stream->Release();
+    return bytes;
+}
+
+std::string InspectedView::RenderedText() const
+{
+    wxWebView* web = Page();
+    if (!web)
+        return "";
+    wxString text;
+    PumpUntil([&] { return !web->IsBusy() && web->RunScript("document.body ? document.body.innerText : ''", &text); });
+    return std::string(text.utf8_str());
+}
+
+bool PumpUntil(const std::function<bool()>& done, int milliseconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        wxTheApp->Yield(true);
+        wxTheApp->ProcessPendingEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+wxString PageText(const std::string& windows1252)
+{
+    return wxString(windows1252.data(), wxCSConv(wxFONTENCODING_CP1252), windows1252.size());
+}
+
+void ViewTest::SetUp()
+{
+    frame = new wxFrame(nullptr, wxID_ANY, "view", wxPoint(0, 0), wxSize(640, 480));
+    view = new InspectedView(frame, 999, wxPoint(5, 5), wxSize(185, 89), 0, "panel");
+    frame->Show();
+    PumpUntil([] { return false; }, 100);
+}
+
+void ViewTest::TearDown()
+{
+    frame->Destroy();
+    PumpUntil([] { return false; }, 50);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// A frame holding one web browser view, with ways to look inside it: the
+// page's web view, the bytes its document loaded, the text WebKit renders.
+
+#include "browser/IEHtmlWin.h"
+
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+
+#include <functional>
+#include <string>
+
+class wxWebView;
+
+class InspectedView : public wxIEHtmlWin {
+public:
+    using wxIEHtmlWin::wxIEHtmlWin;
+    using wxIEHtmlWin::m_control;
+    using wxIEHtmlWin::m_eventsIdx;
+    using wxIEHtmlWin::m_sinkConnections;
+    using wxIEHtmlWin::m_webBrowser;
+
+    wxWebView* Page() const;
+    // The bytes the browser document holds, as it saves them.
+    std::string DocumentSource() const;
+    // What the page shows once loaded, as UTF-8; empty when it cannot be read.
+    std::string RenderedText() const;
+};
+
+// Runs the event loop until done() holds; false on time-out.
+bool PumpUntil(const std::function<bool()>& done, int milliseconds = 20000);
+
+// A page given as Windows-1252 bytes, the way the program hands pages over.
+wxString PageText(const std::string& windows1252);
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    wxFrame* frame = nullptr;
+    InspectedView* view = nullptr;
+};
