@@ -50,12 +50,7 @@ void BingoDlg::CreateGUIControls()
     CreateWordGrid(m_grid, 1);
     m_mainSizer->Add(m_grid, 0, WordListItemFlags, WordListItemBorder);
 
-    const WordListButtons buttons = AddWordListButtons(this, m_mainSizer);
-    m_cancel = buttons.cancel;
-    m_done = buttons.done;
-    m_saveWordList = buttons.save;
-    m_loadWordList = buttons.load;
-    m_buttonRow = buttons.row;
+    m_buttons = AddWordListButtons(this, m_mainSizer);
 
     FitWordListDialog(this, m_mainSizer);
     SetWordColumns(m_grid);

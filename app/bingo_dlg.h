@@ -3,12 +3,12 @@
 #include <wx/dialog.h>
 
 #include "app/frame.h"
+#include "app/word_list_dialog_parts.h"
 
 class Dictionary;
 class MyOtherGrid;
 class Puzzle;
 class wxBoxSizer;
-class wxButton;
 class wxCheckBox;
 class wxGridRangeSelectEvent;
 class wxSpinCtrl;
@@ -35,11 +35,7 @@ private:
     void OnLoadWordList(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);
 
-    wxButton* m_cancel = nullptr;
-    wxButton* m_done = nullptr;
-    wxButton* m_saveWordList = nullptr;
-    wxButton* m_loadWordList = nullptr;
-    wxBoxSizer* m_buttonRow = nullptr;
+    WordListButtons m_buttons{};
     MyOtherGrid* m_grid = nullptr;
     wxBoxSizer* m_mainSizer = nullptr;
     wxStaticText* m_numCardsLabel = nullptr;

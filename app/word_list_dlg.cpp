@@ -30,21 +30,13 @@ void WordListDlg::CreateGUIControls()
 {
     m_mainSizer = StartWordListLayout(this);
 
-    const TitleRow title = AddTitleRow(this, m_mainSizer);
-    m_titleRow = title.row;
-    m_titleLabel = title.label;
-    m_titleBox = title.box;
+    m_title = AddTitleRow(this, m_mainSizer);
 
     m_grid = new MyGrid(this, 1003, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
     CreateWordGrid(m_grid, 2);
     m_mainSizer->Add(m_grid, 0, WordListItemFlags, WordListItemBorder);
 
-    const WordListButtons buttons = AddWordListButtons(this, m_mainSizer);
-    m_cancel = buttons.cancel;
-    m_done = buttons.done;
-    m_saveWordList = buttons.save;
-    m_loadWordList = buttons.load;
-    m_buttonRow = buttons.row;
+    m_buttons = AddWordListButtons(this, m_mainSizer);
 
     FitWordListDialog(this, m_mainSizer);
     SetWordColumns(m_grid);
@@ -54,7 +46,7 @@ void WordListDlg::SetPuzzle(Puzzle* puzzle) { m_puzzle = puzzle; }
 
 void WordListDlg::SetWordList(Dictionary& list) { ShowWordList(m_grid, list, true); }
 
-void WordListDlg::SetPuzzleTitle(const std::string& title) { ShowPuzzleTitle(m_titleBox, title); }
+void WordListDlg::SetPuzzleTitle(const std::string& title) { ShowPuzzleTitle(m_title.box, title); }
 
 void WordListDlg::OnClose(wxCloseEvent&) { EndWordListDialog(this); }
 
@@ -74,5 +66,5 @@ void WordListDlg::OnSaveWordList(wxCommandEvent&)
 
 void WordListDlg::OnDone(wxCommandEvent&)
 {
-    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_titleBox, false);
+    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_title.box, false);
 }

@@ -6,15 +6,13 @@
 
 #include "app/frame.h"
 #include "app/puzzle_type.h"
+#include "app/word_list_dialog_parts.h"
 
 class Dictionary;
 class MyGrid;
 class Puzzle;
 class wxBoxSizer;
-class wxButton;
 class wxGridRangeSelectEvent;
-class wxStaticText;
-class wxTextCtrl;
 
 // The dialog in which a list of words with clues and a title are typed, to make
 // a new crossword or to build an open puzzle again.
@@ -39,16 +37,10 @@ private:
     void OnLoadWordList(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);
 
-    wxButton* m_cancel = nullptr;
-    wxButton* m_done = nullptr;
-    wxButton* m_saveWordList = nullptr;
-    wxButton* m_loadWordList = nullptr;
-    wxBoxSizer* m_buttonRow = nullptr;
+    WordListButtons m_buttons{};
     MyGrid* m_grid = nullptr;
     wxBoxSizer* m_mainSizer = nullptr;
-    wxStaticText* m_titleLabel = nullptr;
-    wxBoxSizer* m_titleRow = nullptr;
-    wxTextCtrl* m_titleBox = nullptr;
+    TitleRow m_title{};
     MyFrame* m_frame;
     Puzzle* m_puzzle = nullptr;
 

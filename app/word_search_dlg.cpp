@@ -32,25 +32,17 @@ void WordSearchDlg::CreateGUIControls()
 {
     m_mainSizer = StartWordListLayout(this);
 
-    const TitleRow title = AddTitleRow(this, m_mainSizer);
-    m_titleRow = title.row;
-    m_titleLabel = title.label;
-    m_titleBox = title.box;
+    m_title = AddTitleRow(this, m_mainSizer);
     m_useClues = new wxCheckBox(this, 1004, "Use clues", wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
                                 "check");
-    m_titleRow->Add(m_useClues, 0, WordListItemFlags, WordListItemBorder);
+    m_title.row->Add(m_useClues, 0, WordListItemFlags, WordListItemBorder);
 
     m_grid = new MyGrid(this, 1003, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
     CreateWordGrid(m_grid, 1);
     SetWordColumns(m_grid);
     m_mainSizer->Add(m_grid, 0, WordListItemFlags, WordListItemBorder);
 
-    const WordListButtons buttons = AddWordListButtons(this, m_mainSizer);
-    m_cancel = buttons.cancel;
-    m_done = buttons.done;
-    m_saveWordList = buttons.save;
-    m_loadWordList = buttons.load;
-    m_buttonRow = buttons.row;
+    m_buttons = AddWordListButtons(this, m_mainSizer);
 
     FitWordListDialog(this, m_mainSizer);
 }
@@ -68,7 +60,7 @@ void WordSearchDlg::SetPuzzle(Puzzle* puzzle)
 
 void WordSearchDlg::SetWordList(Dictionary& list) { ShowWordList(m_grid, list, false); }
 
-void WordSearchDlg::SetPuzzleTitle(const std::string& title) { ShowPuzzleTitle(m_titleBox, title); }
+void WordSearchDlg::SetPuzzleTitle(const std::string& title) { ShowPuzzleTitle(m_title.box, title); }
 
 // The dialog keeps its size; the clues in a dropped column are gone.
 void WordSearchDlg::OnUseClues(wxCommandEvent&)
@@ -102,5 +94,5 @@ void WordSearchDlg::OnSaveWordList(wxCommandEvent&)
 // A new word scramble is made even from an empty list.
 void WordSearchDlg::OnDone(wxCommandEvent&)
 {
-    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_titleBox, puzzleType == ScramblePuzzle);
+    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_title.box, puzzleType == ScramblePuzzle);
 }

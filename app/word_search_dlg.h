@@ -6,16 +6,14 @@
 
 #include "app/frame.h"
 #include "app/puzzle_type.h"
+#include "app/word_list_dialog_parts.h"
 
 class Dictionary;
 class MyGrid;
 class Puzzle;
 class wxBoxSizer;
-class wxButton;
 class wxCheckBox;
 class wxGridRangeSelectEvent;
-class wxStaticText;
-class wxTextCtrl;
 
 // The word list dialog of word searches and word scrambles: words, and clues
 // only while "Use clues" is ticked.
@@ -32,11 +30,10 @@ public:
     // The kind of puzzle "Done" makes when no puzzle is attached.
     PuzzleType puzzleType = WordSearchPuzzle;
 
-    // Adds or drops the clue column as the check box says.
-    void OnUseClues(wxCommandEvent& event);
-
 private:
     void CreateGUIControls();
+    // Adds or drops the clue column as the check box says.
+    void OnUseClues(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnGridRangeSelect(wxGridRangeSelectEvent& event);
     void OnDone(wxCommandEvent& event);
@@ -44,17 +41,11 @@ private:
     void OnLoadWordList(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);
 
-    wxButton* m_cancel = nullptr;
-    wxButton* m_done = nullptr;
-    wxButton* m_saveWordList = nullptr;
-    wxButton* m_loadWordList = nullptr;
-    wxBoxSizer* m_buttonRow = nullptr;
+    WordListButtons m_buttons{};
     MyGrid* m_grid = nullptr;
     wxBoxSizer* m_mainSizer = nullptr;
-    wxStaticText* m_titleLabel = nullptr;
+    TitleRow m_title{};
     wxCheckBox* m_useClues = nullptr;
-    wxBoxSizer* m_titleRow = nullptr;
-    wxTextCtrl* m_titleBox = nullptr;
     MyFrame* m_frame;
     Puzzle* m_puzzle = nullptr;
 

@@ -1,0 +1,197 @@
+// The real program, started as the user starts it, driven only through the
+// X server: menus by keyboard, the dialog by pointer and keyboard.
+#include <csignal>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <wx/uiaction.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include "app/gui_test_main.h"
+
+namespace {
+
+struct ScreenRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// A second connection to the display, to find the program's windows and see
+// what they show.
+class DisplayProbe {
+public:
+    DisplayProbe() : display_(XOpenDisplay(nullptr)) {}
+    ~DisplayProbe()
+    {
+        if (display_)
+            XCloseDisplay(display_);
+    }
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+
+    bool Open() const { return display_ != nullptr; }
+
+    // The top-level window with the title, if it is shown.
+    bool Find(const std::string& title, ScreenRect& rect)
+    {
+        Window root = DefaultRootWindow(display_), parent, *children = nullptr;
+        unsigned count = 0;
+        XQueryTree(display_, root, &root, &parent, &children, &count);
+        bool found = false;
+        for (unsigned i = 0; i < count && !found; ++i)
+            found = Titled(children[i], title) && Viewable(children[i], rect);
+        if (children)
+            XFree(children);
+        return found;
+    }
+
+    // Pixels of the area darker than mid grey: the ink of text and lines.
+    int DarkPixels(const ScreenRect& area)
+    {
+        XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y, area.width, area.height,
+                                  AllPlanes, ZPixmap);
+        if (!image)
+            return -1;
+        int dark = 0;
+        for (int y = 0; y < area.height; ++y)
+            for (int x = 0; x < area.width; ++x) {
+                unsigned long pixel = XGetPixel(image, x, y);
+                int luma = ((pixel >> 16 & 0xFF) * 3 + (pixel >> 8 & 0xFF) * 6 + (pixel & 0xFF)) / 10;
+                dark += luma < 100;
+            }
+        XDestroyImage(image);
+        return dark;
+    }
+
+private:
+    bool Titled(Window window, const std::string& title)
+    {
+        char* name = nullptr;
+        bool same = XFetchName(display_, window, &name) && name && title == name;
+        if (name)
+            XFree(name);
+        return same;
+    }
+
+    bool Viewable(Window window, ScreenRect& rect)
+    {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display_, window, &attributes) || attributes.map_state != IsViewable)
+            return false;
+        Window child;
+        XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &rect.x, &rect.y, &child);
+        rect.width = attributes.width;
+        rect.height = attributes.height;
+        return true;
+    }
+
+    Display* display_;
+};
+
+// The program in a process of its own, ended with the test.
+class RunningProgram {
+public:
+    RunningProgram()
+    {
+        pid_ = fork();
+        if (pid_ == 0) {
+            execl(QUILLORY_PROGRAM, QUILLORY_PROGRAM, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    ~RunningProgram()
+    {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+private:
+    pid_t pid_;
+};
+
+void Settle(int milliseconds = 300) { PumpUntil([] { return false; }, milliseconds); }
+
+class User {
+public:
+    void MoveTo(const ScreenRect& window, int x, int y)
+    {
+        input_.MouseMove(window.x + x, window.y + y);
+        Settle(100);
+    }
+    void ClickAt(const ScreenRect& window, int x, int y)
+    {
+        MoveTo(window, x, y);
+        input_.MouseClick();
+        Settle();
+    }
+    void Key(int key, int modifiers = wxMOD_NONE)
+    {
+        input_.Char(key, modifiers);
+        Settle();
+    }
+    void Type(const char* text)
+    {
+        input_.Text(text);
+        Settle();
+    }
+
+private:
+    wxUIActionSimulator input_;
+};
+
+}  // namespace
+
+TEST(Program, MakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
+{
+    DisplayProbe screen;
+    ASSERT_TRUE(screen.Open());
+    RunningProgram program;
+    ScreenRect frame, dialog;
+    ASSERT_TRUE(PumpUntil([&] { return screen.Find("Quillory 1.0.4", frame); }, 20000));
+    Settle(1000);
+    // The tab area: below the menu, the toolbar and the tab strip, above the side panel.
+    const ScreenRect tabArea{frame.x + 10, frame.y + frame.height / 4, frame.width - 20, frame.height / 3};
+    const int inkBefore = screen.DarkPixels(tabArea);
+
+    User user;
+    user.MoveTo(frame, frame.width / 2, frame.height / 2);
+    user.Key(WXK_F10);    // the menu bar, "File" open
+    user.Key(WXK_DOWN);   // "New..."
+    user.Key(WXK_RIGHT);  // its submenu, at "Crossword puzzle"
+    user.Key(WXK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return screen.Find("Create crossword puzzle", dialog); }, 10000));
+    Settle(500);
+
+    // The title box is right of the middle of the top row; the dialog's own
+    // margin is a place where the grid's follow-up click changes nothing.
+    const int titleBoxX = dialog.width / 2 + 50, titleBoxY = 20;
+    user.ClickAt(dialog, titleBoxX, titleBoxY);
+    user.Type("Fruit");
+    user.MoveTo(dialog, 2, 2);
+    user.Key(WXK_TAB);  // into the grid, at its first cell
+    user.Type("Apple");
+    user.Key(WXK_TAB);
+    user.Type("a red fruit");
+    user.Key(WXK_RETURN);
+    user.Key(WXK_LEFT);
+    user.Type("Pear");
+    user.Key(WXK_TAB);
+    user.Type("a green fruit");
+    user.Key(WXK_RETURN);
+    user.ClickAt(dialog, titleBoxX, titleBoxY);
+    user.Key(WXK_TAB, wxMOD_SHIFT);  // back round to "Cancel"
+    user.Key(WXK_TAB, wxMOD_SHIFT);  // "Done"
+    user.Key(WXK_SPACE);
+
+    EXPECT_TRUE(PumpUntil([&] { return !screen.Find("Create crossword puzzle", dialog); }, 10000));
+    int inkAfter = 0;
+    EXPECT_TRUE(PumpUntil([&] { return (inkAfter = screen.DarkPixels(tabArea)) > inkBefore + 500; }, 20000))
+        << "dark pixels before " << inkBefore << ", after " << inkAfter;
+}
