@@ -1,0 +1,248 @@
+#include "platform/help/chm_help_controller.h"
+
+#include "platform/help/chm_help_frame.h"
+#include "platform/help/wx_test_app.h"
+
+#include <gtest/gtest.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <wx/webview.h>
+
+#include <fstream>
+#include <memory>
+
+namespace {
+
+// Answers every message box with OK without showing it, and keeps what it said.
+class MessageBoxAnswerer : public wxModalDialogHook {
+public:
+    MessageBoxAnswerer() { Register(); }
+    ~MessageBoxAnswerer() override { Unregister(); }
+
+    std::vector<wxString> messages;
+    std::vector<wxString> captions;
+    std::vector<long> styles;
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
+            messages.push_back(box->GetMessage());
+            captions.push_back(box->GetCaption());
+            styles.push_back(box->GetMessageDialogStyle());
+        }
+        return wxID_OK;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+wxString PageText(wxWebView* view)
+{
+    wxString text;
+    view->RunScript("document.body.innerText", &text);
+    return text;
+}
+
+// Waits until the document in the view is the named page of the help file, loaded whole.
+bool ShowsPage(wxWebView* view, const wxString& page)
+{
+    return WaitUntil([&] {
+        wxString url;
+        wxString state;
+        return view->RunScript("document.URL", &url) && url.AfterLast('/') == page &&
+               view->RunScript("document.readyState", &state) && state == "complete";
+    });
+}
+
+wxString SelectedTitle(const ChmHelpFrame& frame)
+{
+    wxTreeCtrl* tree = frame.GetContentsTree();
+    return tree->GetSelection().IsOk() ? tree->GetItemText(tree->GetSelection()) : wxString();
+}
+
+std::vector<wxString> Titles(wxTreeCtrl* tree, const wxTreeItemId& parent)
+{
+    std::vector<wxString> titles;
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId item = tree->GetFirstChild(parent, cookie); item.IsOk(); item = tree->GetNextChild(parent, cookie))
+        titles.push_back(tree->GetItemText(item));
+    return titles;
+}
+
+wxTreeItemId ItemTitled(wxTreeCtrl* tree, const wxTreeItemId& parent, const wxString& title)
+{
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId item = tree->GetFirstChild(parent, cookie); item.IsOk(); item = tree->GetNextChild(parent, cookie)) {
+        if (tree->GetItemText(item) == title)
+            return item;
+        wxTreeItemId below = ItemTitled(tree, item, title);
+        if (below.IsOk())
+            return below;
+    }
+    return wxTreeItemId();
+}
+
+class HelpWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(help.Initialize("help.chm"));
+        ASSERT_TRUE(help.DisplayContents());
+        frame = help.GetFrame();
+        ASSERT_NE(frame, nullptr);
+        view = frame->GetPageView();
+    }
+
+    ChmHelpController help;
+    ChmHelpFrame* frame = nullptr;
+    wxWebView* view = nullptr;
+};
+
+} // namespace
+
+TEST_F(HelpWindow, OpensOnTheFirstPageWithTheContentsTree)
+{
+    EXPECT_TRUE(frame->IsShown());
+    EXPECT_EQ(frame->GetTitle(), "Quillory Help");
+
+    wxTreeCtrl* tree = frame->GetContentsTree();
+    std::vector<wxString> top = Titles(tree, tree->GetRootItem());
+    EXPECT_EQ(top, (std::vector<wxString>{"Welcome to Quillory", "Making puzzles", "Word lists & word list files",
+                                          "Showing solutions", "Printing", "Saving and opening puzzles"}));
+    wxTreeItemId puzzles = ItemTitled(tree, tree->GetRootItem(), "Making puzzles");
+    EXPECT_EQ(Titles(tree, puzzles),
+              (std::vector<wxString>{"Crossword puzzles", "Word search puzzles", "Word scrambles", "Bingo cards"}));
+    EXPECT_TRUE(tree->IsExpanded(puzzles));
+
+    ASSERT_TRUE(ShowsPage(view, "index.html"));
+    EXPECT_EQ(SelectedTitle(*frame), "Welcome to Quillory");
+    EXPECT_TRUE(PageText(view).Contains("Quillory makes printable puzzle sheets"));
+}
+
+// The style sheet is a second object of the help file that the page names by a
+// relative address; its colour on the heading shows it was served.
+TEST_F(HelpWindow, PagesGetTheirStyleSheetFromTheHelpFile)
+{
+    ASSERT_TRUE(ShowsPage(view, "index.html"));
+    wxString colour;
+    ASSERT_TRUE(view->RunScript("getComputedStyle(document.querySelector('h1')).color", &colour));
+    EXPECT_EQ(colour, "rgb(31, 78, 121)");
+}
+
+TEST_F(HelpWindow, ChoosingAnEntryShowsItsPage)
+{
+    wxTreeCtrl* tree = frame->GetContentsTree();
+    tree->SelectItem(ItemTitled(tree, tree->GetRootItem(), "Bingo cards"));
+    ASSERT_TRUE(ShowsPage(view, "bingo.html"));
+    EXPECT_TRUE(PageText(view).Contains("Use free space"));
+
+    tree->SelectItem(ItemTitled(tree, tree->GetRootItem(), "Printing"));
+    ASSERT_TRUE(ShowsPage(view, "printing.html"));
+    EXPECT_TRUE(PageText(view).Contains("Choose printer"));
+}
+
+TEST_F(HelpWindow, FollowingALinkMovesTheTreeAlong)
+{
+    ASSERT_TRUE(ShowsPage(view, "index.html"));
+    view->RunScript("document.querySelector('a[href=\"solutions.html\"]').click()");
+    ASSERT_TRUE(ShowsPage(view, "solutions.html"));
+    EXPECT_TRUE(WaitUntil([&] { return SelectedTitle(*frame) == "Showing solutions"; }));
+    EXPECT_TRUE(PageText(view).Contains("answer sheet"));
+}
+
+TEST_F(HelpWindow, ClosingHidesTheWindowAndTheNextRequestShowsItAsLeft)
+{
+    wxTreeCtrl* tree = frame->GetContentsTree();
+    tree->SelectItem(ItemTitled(tree, tree->GetRootItem(), "Word scrambles"));
+    ASSERT_TRUE(ShowsPage(view, "scramble.html"));
+
+    frame->Close();
+    EXPECT_FALSE(frame->IsShown());
+    ASSERT_EQ(help.GetFrame(), frame);
+
+    EXPECT_TRUE(help.DisplayContents());
+    EXPECT_EQ(help.GetFrame(), frame);
+    EXPECT_TRUE(frame->IsShown());
+    EXPECT_EQ(SelectedTitle(*frame), "Word scrambles");
+}
+
+TEST_F(HelpWindow, GoesWithItsController)
+{
+    auto other = std::make_unique<ChmHelpController>();
+    other->Initialize("help.chm");
+    ASSERT_TRUE(other->DisplayContents());
+    wxWeakRef<ChmHelpFrame> window = other->GetFrame();
+    ASSERT_TRUE(ShowsPage(window->GetPageView(), "index.html"));
+    other.reset();
+    EXPECT_TRUE(WaitUntil([&] { return !window; }));
+}
+
+// Every help view serves pages under a scheme of its own, so a second window, also
+// one opened after the first has gone, shows its pages.
+TEST_F(HelpWindow, LaterWindowsShowTheirPagesToo)
+{
+    ASSERT_TRUE(ShowsPage(view, "index.html"));
+    for (int round = 0; round < 2; ++round) {
+        ChmHelpController second;
+        second.Initialize("help.chm");
+        ASSERT_TRUE(second.DisplayContents());
+        wxWebView* secondView = second.GetFrame()->GetPageView();
+        ASSERT_TRUE(ShowsPage(secondView, "index.html"));
+        EXPECT_TRUE(PageText(secondView).Contains("Quillory makes printable puzzle sheets"));
+        EXPECT_NE(secondView->GetCurrentURL().BeforeFirst(':'), view->GetCurrentURL().BeforeFirst(':'));
+    }
+}
+
+TEST(HelpFileTrouble, AMissingFileIsReportedWithoutAWindow)
+{
+    MessageBoxAnswerer answerer;
+    ChmHelpController help;
+    EXPECT_FALSE(help.Initialize("no-such-help.chm"));
+    EXPECT_FALSE(help.DisplayContents());
+    EXPECT_EQ(help.GetFrame(), nullptr);
+    ASSERT_EQ(answerer.messages.size(), 1u);
+    EXPECT_EQ(answerer.messages[0], "The help file no-such-help.chm could not be opened.");
+    EXPECT_EQ(answerer.captions[0], "Information");
+    EXPECT_TRUE(answerer.styles[0] & wxICON_EXCLAMATION);
+}
+
+TEST(HelpFileTrouble, ADamagedFileIsReportedWithoutAWindow)
+{
+    const char* path = "damaged-help.chm";
+    std::ofstream(path, std::ios::binary) << "ITSF" << std::string(200, '\0');
+    MessageBoxAnswerer answerer;
+    ChmHelpController help;
+    EXPECT_FALSE(help.Initialize(path));
+    EXPECT_FALSE(help.DisplayContents());
+    std::remove(path);
+    EXPECT_EQ(help.GetFrame(), nullptr);
+    ASSERT_EQ(answerer.messages.size(), 1u);
+    EXPECT_EQ(answerer.messages[0], "The help file damaged-help.chm could not be opened.");
+}
+
+TEST(HelpFileTrouble, DisplayWithoutInitializeIsReported)
+{
+    MessageBoxAnswerer answerer;
+    ChmHelpController help;
+    EXPECT_FALSE(help.DisplayContents());
+    EXPECT_EQ(answerer.messages.size(), 1u);
+}
+
+// The file is looked for again on each request, so help that arrives later is shown.
+TEST(HelpFileTrouble, AFileThatAppearsLaterIsShown)
+{
+    const char* path = "late-help.chm";
+    std::remove(path);
+    MessageBoxAnswerer answerer;
+    ChmHelpController help;
+    EXPECT_FALSE(help.Initialize(path));
+    EXPECT_FALSE(help.DisplayContents());
+
+    std::ifstream original("help.chm", std::ios::binary);
+    std::ofstream(path, std::ios::binary) << original.rdbuf();
+    EXPECT_TRUE(help.DisplayContents());
+    std::remove(path);
+    EXPECT_EQ(answerer.messages.size(), 1u);
+    ASSERT_NE(help.GetFrame(), nullptr);
+    EXPECT_TRUE(ShowsPage(help.GetFrame()->GetPageView(), "index.html"));
+}
