@@ -401,3 +401,23 @@ TEST_F(DockDemo, CancelledColourDialogChangesNothing)
     EXPECT_EQ(Art().GetColour(wxAUI_DOCKART_GRIPPER_COLOUR), gripper);
     EXPECT_EQ(SwatchColour(6012), gripper);
 }
+
+// Two columns: sizes and normal captions on the left, the other colours on the right,
+// with one empty cell left of "Border Color:".
+TEST_F(DockDemo, SettingsSitInTheirGridCells)
+{
+    const std::pair<int, int> rows[] = {{6000, 6003}, {6001, 6004}, {6002, 6012}, {0, 6011},
+                                        {6005, 6008}, {6006, 6009}, {6007, 6010}};
+    Panel().Layout();
+    int previousTop = -1;
+    for (const auto& [left, right] : rows) {
+        const wxRect rightCell = Panel().FindWindow(right)->GetRect();
+        EXPECT_GT(rightCell.y, previousTop) << right;
+        previousTop = rightCell.y;
+        if (left == 0)
+            continue;
+        const wxRect leftCell = Panel().FindWindow(left)->GetRect();
+        EXPECT_EQ(leftCell.y, rightCell.y) << left;
+        EXPECT_LT(leftCell.GetRight(), rightCell.x) << left;
+    }
+}
