@@ -61,7 +61,6 @@ ChmHelpFrame::ChmHelpFrame(wxWindow* parent, std::shared_ptr<const ChmFile> file
     view_ = wxWebView::New(splitter, wxID_ANY);
     if (view_) {
         view_->RegisterHandler(wxSharedPtr<wxWebViewHandler>(new ChmSchemeHandler(scheme_, file_)));
-        view_->EnableContextMenu(false);
         splitter->SplitVertically(tree_, view_, TreeWidth);
     } else
         splitter->Initialize(tree_);

@@ -1,7 +1,7 @@
 #include "platform/help/chm_help_controller.h"
 
 #include "platform/help/chm_help_frame.h"
-#include "platform/help/wx_test_app.h"
+#include "platform/win/gui_environment.h"
 
 #include <gtest/gtest.h>
 #include <wx/modalhook.h>
@@ -43,6 +43,9 @@ wxString PageText(wxWebView* view)
     return text;
 }
 
+// Loading runs in a separate web process, which may be slow on a busy machine.
+const int PageLoadSeconds = 30;
+
 // Waits until the document in the view is the named page of the help file, loaded whole.
 bool ShowsPage(wxWebView* view, const wxString& page)
 {
@@ -51,7 +54,7 @@ bool ShowsPage(wxWebView* view, const wxString& page)
         wxString state;
         return view->RunScript("document.URL", &url) && url.AfterLast('/') == page &&
                view->RunScript("document.readyState", &state) && state == "complete";
-    });
+    }, PageLoadSeconds);
 }
 
 wxString SelectedTitle(const ChmHelpFrame& frame)
