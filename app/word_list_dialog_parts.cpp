@@ -9,8 +9,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/frame.h"
 #include "app/command_edge.h"
+#include "app/frame.h"
 #include "app/puzzle.h"
 #include "app/text_encoding.h"
 #include "app/word_grid.h"
