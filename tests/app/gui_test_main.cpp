@@ -74,7 +74,9 @@ std::string RenderedText(Puzzle& puzzle)
     if (!web)
         return "";
     wxString text;
-    PumpUntil([&] { return !web->IsBusy() && web->RunScript("document.body ? document.body.innerText : ''", &text); });
+    // Until the page has loaded, the script reads the page before it, or a part.
+    const char* script = "document.readyState == 'complete' && document.body ? document.body.innerText : ''";
+    PumpUntil([&] { return !web->IsBusy() && web->RunScript(script, &text) && !text.empty(); });
     return std::string(text.utf8_str());
 }
 

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/toolbar.h>
+
+#include "app/edit_crossword_panel.h"
+#include "app/frame.h"
+#include "dialog_script.h"
+#include "app/gui_test_main.h"
+#include "app/puzzle.h"
+#include "browser/IEHtmlWin.h"
+#include "support/temp_file.h"
+
+namespace {
+
+class FrameTest : public testing::Test {
+protected:
+    void SetUp() override { CloseAllTabs(); }
+
+    MyFrame& frame = TestFrame();
+
+    Puzzle* AddPuzzle(PuzzleType type, const std::string& title)
+    {
+        Dictionary list;
+        list.AddWord("apple", "A red fruit");
+        list.AddWord("pear", "A green fruit");
+        list.AddWord("plum", "");
+        auto* puzzle = new Puzzle(type);
+        puzzle->Generate(list, title);
+        frame.AddPuzzlePage(puzzle, "Unnamed file");
+        return puzzle;
+    }
+
+    void Command(int id)
+    {
+        wxCommandEvent event(wxEVT_MENU, id);
+        frame.ProcessWindowEvent(event);
+    }
+};
+
+TEST_F(FrameTest, MenusCarryTheirLabelsAndIds)
+{
+    wxMenuBar* bar = frame.GetMenuBar();
+    ASSERT_EQ(bar->GetMenuCount(), 2u);
+    EXPECT_EQ(bar->GetMenuLabelText(0), "File");
+    EXPECT_EQ(bar->GetMenuLabelText(1), "Help");
+    struct Item {
+        int id;
+        const char* label;
+    };
+    for (Item item : {Item{6006, "Crossword puzzle"}, Item{6007, "Word search puzzle"}, Item{6008, "Word scramble puzzle"},
+                      Item{6001, "Bingo cards"}, Item{6005, "Open..."}, Item{6004, "Save..."}, Item{6003, "Print..."},
+                      Item{wxID_EXIT, "Exit"}, Item{6002, "Documentation"}, Item{wxID_ABOUT, "About..."}}) {
+        wxMenuItem* found = bar->FindItem(item.id);
+        ASSERT_NE(found, nullptr) << item.label;
+        EXPECT_EQ(found->GetItemLabelText(), item.label);
+        EXPECT_FALSE(found->IsCheckable());
+    }
+    wxMenu* file = bar->GetMenu(0);
+    EXPECT_EQ(file->FindItemByPosition(0)->GetItemLabelText(), "New...");
+    EXPECT_TRUE(file->FindItemByPosition(0)->IsSubMenu());
+    EXPECT_EQ(frame.GetStatusBar()->GetStatusText(), "Ready");
+}
+
+TEST_F(FrameTest, MainToolbarOrderLabelsAndTooltip)
+{
+    auto* bar = wxDynamicCast(frame.m_mgr.GetPane("tb2").window, wxToolBar);
+    ASSERT_NE(bar, nullptr);
+    const int ids[] = {6005, 6004, 6003, 6006, 6007, 6008, 6001, 6002};
+    const char* labels[] = {"Open", "Save", "Print", "Crossword", "Word search", "Word scramble", "Bingo cards", "Help"};
+    ASSERT_EQ(bar->GetToolsCount(), 8u);
+    for (int i = 0; i < 8; ++i) {
+        const wxToolBarToolBase* tool = bar->GetToolByPos(i);
+        EXPECT_EQ(tool->GetId(), ids[i]);
+        EXPECT_EQ(tool->GetLabel(), labels[i]);
+        EXPECT_EQ(tool->GetShortHelp(), i == 0 ? "Toggle button 1" : "") << labels[i];
+        EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << labels[i];
+    }
+    EXPECT_TRUE(bar->HasFlag(wxTB_TEXT));
+}
+
+TEST_F(FrameTest, OnlyToolbarAndNotebookShowAfterStartUp)
+{
+    for (const char* hidden : {"test9", "test11", "settings", "tb1", "tb6"})
+        EXPECT_FALSE(frame.m_mgr.GetPane(hidden).IsShown()) << hidden;
+    EXPECT_TRUE(frame.m_mgr.GetPane("notebook_content").IsShown());
+    EXPECT_TRUE(frame.m_mgr.GetPane("tb2").IsShown());
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
+    EXPECT_EQ(frame.m_sidePanel, nullptr);
+    EXPECT_EQ(frame.m_perspectives.GetCount(), 2u);
+    EXPECT_EQ(frame.m_notebook_style, 0x200921);
+}
+
+TEST_F(FrameTest, AddedPuzzleBecomesTheCurrentTabWithTheSidePanel)
+{
+    Puzzle* first = AddPuzzle(FreeformPuzzle, "First");
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 1u);
+    EXPECT_EQ(frame.CurrentPuzzle(), first);
+    ASSERT_NE(frame.m_sidePanel, nullptr);
+    EXPECT_TRUE(frame.m_mgr.GetPane("test10").IsShown());
+
+    Puzzle* second = AddPuzzle(WordSearchPuzzle, "Second");
+    EXPECT_EQ(frame.m_notebook->GetSelection(), 1);
+    EXPECT_EQ(frame.CurrentPuzzle(), second);
+    EXPECT_EQ(frame.m_notebook->GetPageText(1), "Unnamed file");
+    frame.SetPageCaption(first, "first.qzl");
+    EXPECT_EQ(frame.m_notebook->GetPageText(0), "first.qzl");
+}
+
+TEST_F(FrameTest, ClosingTabsFreesTheirPuzzlesAndTheLastTakesThePanel)
+{
+    AddPuzzle(FreeformPuzzle, "One");
+    AddPuzzle(ScramblePuzzle, "Two");
+    CloseAllTabs();
+    EXPECT_TRUE(frame.m_pages.empty());
+    EXPECT_EQ(frame.m_sidePanel, nullptr);
+    EXPECT_FALSE(frame.m_mgr.GetPane("test10").IsOk());
+    AddPuzzle(BingoPuzzle, "Three");
+    EXPECT_EQ(frame.m_pages.size(), 1u);
+    EXPECT_NE(frame.m_sidePanel, nullptr);
+}
+
+TEST_F(FrameTest, EachKindShowsItsPageInTheTab)
+{
+    EXPECT_NE(RenderedText(*AddPuzzle(FreeformPuzzle, "Fruit crossword")).find("Fruit crossword"), std::string::npos);
+    std::string search = RenderedText(*AddPuzzle(WordSearchPuzzle, "Fruit search"));
+    EXPECT_NE(search.find("Fruit search"), std::string::npos);
+    EXPECT_NE(search.find("- A red fruit"), std::string::npos) << "a list with clues asks for the clues";
+    std::string scramble = RenderedText(*AddPuzzle(ScramblePuzzle, "Fruit scramble"));
+    EXPECT_NE(scramble.find("Unscramble the following words:"), std::string::npos);
+    EXPECT_NE(scramble.find("Hint: A red fruit"), std::string::npos);
+    EXPECT_NE(RenderedText(*AddPuzzle(BingoPuzzle, "")).find("BINGO"), std::string::npos);
+}
+
+TEST_F(FrameTest, NewCommandsTitleTheirDialogs)
+{
+    std::vector<wxString> titles;
+    DialogAnswerer answer([&](wxDialog* dialog) {
+        titles.push_back(dialog->GetTitle());
+        dialog->Destroy();
+        return wxID_CANCEL;
+    });
+    for (int id : {6006, 6007, 6008, 6001})
+        Command(id);
+    EXPECT_EQ(titles, (std::vector<wxString>{"Create crossword puzzle", "Create word search puzzle",
+                                             "Create word scramble puzzle", "Create bingo cards"}));
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
+}
+
+TEST_F(FrameTest, AboutNamesTheProgram)
+{
+    wxString caption, message;
+    DialogAnswerer answer([&](wxDialog* dialog) {
+        auto* box = wxDynamicCast(dialog, wxMessageDialog);
+        caption = dialog->GetTitle();
+        message = box ? box->GetMessage() : "";
+        return wxID_OK;
+    });
+    Command(wxID_ABOUT);
+    EXPECT_EQ(caption, "About Quillory");
+    EXPECT_TRUE(message.StartsWith("Quillory 1.0.4\n"));
+}
+
+// The engine's error reaches the user as a message; the frame and its tabs stay.
+TEST_F(FrameTest, AnEngineErrorIsShownAndTheProgramGoesOn)
+{
+    AddPuzzle(FreeformPuzzle, "Kept");
+    TempFile document(
+        "<document type=\"freeform\">\n<wordlist>abcdefghijklmnopqrstuvwxyz\t\n0123456789!?\t\n</wordlist>\n"
+        "<title>Too many letters</title>\n</document>");
+    DialogScript script;
+    script.paths.push_back(document.path());
+    Command(6005);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_EQ(script.messages[0], "Too many letters in dictonary. Try compiling with -DBIGALPHABET.");
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 1u);
+    EXPECT_NE(RenderedText(*frame.CurrentPuzzle()).find("Kept"), std::string::npos);
+}
+
+}  // namespace
