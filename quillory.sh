@@ -29,10 +29,8 @@ case "${1:-}" in
 start)
     install_missing
     build_all
-    if [[ -x $build/bin/quillory ]]; then
-        cd "$build/bin" && exec ./quillory
-    fi
-    echo "Built the engine library and its tests; the program's window does not exist yet."
+    # The program reads its pattern, script, pictures and help beside it.
+    cd "$build/bin" && exec ./quillory
     ;;
 test)
     install_missing
