@@ -168,7 +168,7 @@ void MyFrame::BuildToolbars(wxToolBar*& demoBar, wxToolBar*& mainBar)
 
 void MyFrame::AddPanes(wxToolBar* demoBar, wxToolBar* mainBar)
 {
-    m_mgr.AddPane(MakeSizeReportPane(), wxAuiPaneInfo()
+    m_mgr.AddPane(MakeSizeReportPane(80, 80), wxAuiPaneInfo()
                                             .Name("test9")
                                             .Caption("Min Size 200x100")
                                             .Bottom()
@@ -177,10 +177,10 @@ void MyFrame::AddPanes(wxToolBar* demoBar, wxToolBar* mainBar)
                                             .MinSize(wxSize(200, 100))
                                             .CloseButton(true)
                                             .MaximizeButton(true));
-    m_mgr.AddPane(MakeSizeReportPane(),
+    m_mgr.AddPane(MakeSizeReportPane(80, 80),
                   wxAuiPaneInfo().Name("test11").Caption("Fixed Pane").Bottom().Layer(1).Position(2).Fixed());
     m_mgr.AddPane(new SettingsPanel(this, this),
-                  wxAuiPaneInfo().Name("settings").Caption("Dock Manager Settings").Dockable(false).Float().Hide());
+                  wxAuiPaneInfo().Name("settings").Caption("Dock Manager Settings").Dockable(false).Float());
     m_notebook = BuildDocumentNotebook();
     m_mgr.AddPane(m_notebook, wxAuiPaneInfo().Name("notebook_content").CenterPane().PaneBorder(false));
     m_mgr.AddPane(demoBar, wxAuiPaneInfo()

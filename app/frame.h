@@ -59,7 +59,7 @@ public:
 
 private:
     wxAuiNotebook* BuildDocumentNotebook();
-    wxWindow* MakeSizeReportPane(int width = 80, int height = 80);
+    wxWindow* MakeSizeReportPane(int width, int height);
     void BuildMenuBar();
     void BuildToolbars(wxToolBar*& demoBar, wxToolBar*& mainBar);
     void AddPanes(wxToolBar* demoBar, wxToolBar* mainBar);

@@ -90,9 +90,17 @@ int DialogAnswerer::Enter(wxDialog* dialog)
     return handler_(dialog);
 }
 
+// A failed assertion would open its dialog and wait for a person: fail the test instead.
+static void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
+                  const wxString& message)
+{
+    ADD_FAILURE_AT(file.utf8_str(), line) << function << ": " << condition << " " << message;
+}
+
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    wxSetAssertHandler(FailOnAssert);
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return 1;
