@@ -24,8 +24,13 @@ void EditCrosswordPanel::CreateControls()
     SetSizer(m_sizer);
     SetAutoLayout(true);
 
+    // The sizes were chosen for Tahoma; where this desktop's substitute font
+    // is wider, a control grows so that its label is not cut off.
     auto add = [this](wxWindow* control) {
         control->SetFont(TahomaFont());
+        wxSize size = control->GetSize();
+        size.IncTo(control->GetBestSize());
+        control->SetMinSize(size);
         m_sizer->Add(control, 0, wxALIGN_CENTER | wxALL, 5);
     };
     m_editWordList = new wxButton(this, 1002, "Edit word list", wxDefaultPosition, wxSize(75, 25), 0,
