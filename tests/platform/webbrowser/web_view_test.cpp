@@ -120,6 +120,7 @@ TEST_F(ViewTest, EventsOfTheControlReachTheSinks)
 
 TEST(ViewWithoutBrowser, ReportsTheMissingControlAndShowsNothing)
 {
+    WebBrowserClass();
     FailingFactory failing;
     DWORD cookie = 0;
     ASSERT_EQ(CoRegisterClassObject(CLSID_WebBrowser, &failing, CLSCTX_ALL, REGCLS_MULTIPLEUSE, &cookie), S_OK);

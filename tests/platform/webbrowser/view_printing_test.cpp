@@ -1,0 +1,24 @@
+#include "view_fixture.h"
+
+#include "support/private_cupsd.h"
+
+// One print server for the process: libcups settles on its server at the first call.
+TEST_F(ViewTest, EachPrintIsAJobOnTheDefaultPrinterWithoutAnyDialog)
+{
+    PrivateCupsd cupsd;
+    cupsd.AddPrinter("classroom");
+    ASSERT_TRUE(view->LoadString("<body><h1>Crossword</h1><p>1. pet</p></body></html>"));
+    ASSERT_TRUE(PumpUntil([&] { return view->RenderedText().find("pet") != std::string::npos; }));
+
+    view->Print(" ", " ");
+    PumpUntil([] { return false; }, 1000);
+    EXPECT_EQ(cupsd.CompletedJobs("classroom"), 0) << "printed with no default printer";
+
+    cupsd.SetServerDefault("classroom");
+    view->Print(" ", " ");
+    view->Print(" ", " ");
+    EXPECT_TRUE(PumpUntil([&] { return cupsd.CompletedJobs("classroom") >= 2; }, 60000));
+    PumpUntil([] { return false; }, 500);
+    EXPECT_EQ(cupsd.CompletedJobs("classroom"), 2);
+    EXPECT_GT(cupsd.OutputSize("classroom"), 0u);
+}
