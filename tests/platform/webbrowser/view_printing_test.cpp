@@ -2,6 +2,8 @@
 
 #include "support/private_cupsd.h"
 
+#include <fstream>
+
 // One print server for the process: libcups settles on its server at the first call.
 TEST_F(ViewTest, EachPrintIsAJobOnTheDefaultPrinterWithoutAnyDialog)
 {
@@ -21,4 +23,8 @@ TEST_F(ViewTest, EachPrintIsAJobOnTheDefaultPrinterWithoutAnyDialog)
     PumpUntil([] { return false; }, 500);
     EXPECT_EQ(cupsd.CompletedJobs("classroom"), 2);
     EXPECT_GT(cupsd.OutputSize("classroom"), 0u);
+    std::ifstream output(cupsd.OutputPath("classroom"), std::ios::binary);
+    std::string start(4, '\0');
+    output.read(&start[0], 4);
+    EXPECT_EQ(start, "%PDF") << "the printed page, as GTK hands it to CUPS";
 }
