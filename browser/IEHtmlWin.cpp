@@ -105,6 +105,8 @@ bool wxIEHtmlWin::LoadStream(wxInputStream* stream)
 
 bool wxIEHtmlWin::LoadStream(IStreamAdaptorBase* adaptor)
 {
+    if (!adaptor)
+        return false;
     // The adaptor's reference is the view's to give back on every path.
     OleInterfacePtr<IStreamAdaptorBase> held(adaptor);
     adaptor->prefix = "<html>";

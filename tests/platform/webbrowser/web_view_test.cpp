@@ -79,6 +79,12 @@ TEST_F(ViewTest, PageIsRenderedWithItsWindows1252Letters)
     EXPECT_TRUE(Contains(text, "Caf\xC3\xA9 na\xC3\xAFve \xE2\x82\xAC 5")) << text;
 }
 
+TEST_F(ViewTest, CharacterWithoutAWindows1252ByteCostsOnlyItself)
+{
+    ASSERT_TRUE(view->LoadString(wxString::FromUTF8("<p>\xE2\x82\xAC \xE2\x98\x83 caf\xC3\xA9</p>")));
+    EXPECT_EQ(view->DocumentSource(), "<html><p>\x80 ? caf\xE9</p>");
+}
+
 TEST_F(ViewTest, EmptyPageGivesTheBrowserJustTheOpeningTag)
 {
     ASSERT_TRUE(view->LoadString(""));
