@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/frame.h"
+#include "app/puzzle.h"
+#include "dialog_script.h"
+
+namespace {
+
+std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Save and Open as the menus run them, with the file dialogs answered.
+class DocumentCommandsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CloseAllTabs();
+        char pattern[] = "/tmp/quillory-documents-XXXXXX";
+        folder = mkdtemp(pattern);
+    }
+    void TearDown() override
+    {
+        CloseAllTabs();
+        std::system(("rm -rf " + folder).c_str());
+    }
+
+    Puzzle* Add(PuzzleType type, const std::string& title)
+    {
+        Dictionary list;
+        list.AddWord("giraffe", "Tallest animal");
+        list.AddWord("zebra", "Striped horse");
+        list.AddWord("lion", "");
+        list.AddWord("r&b", "Music <style>");
+        auto* puzzle = new Puzzle(type);
+        puzzle->numCards = 3;
+        puzzle->freeSpace = true;
+        puzzle->Generate(list, title);
+        frame.AddPuzzlePage(puzzle, "Unnamed file");
+        return puzzle;
+    }
+
+    void Command(int id)
+    {
+        wxCommandEvent event(wxEVT_MENU, id);
+        frame.ProcessWindowEvent(event);
+    }
+
+    void Save(const std::string& path)
+    {
+        script.paths.push_back(path);
+        Command(ID_Save);
+    }
+
+    Puzzle* Open(const std::string& path)
+    {
+        size_t before = frame.m_notebook->GetPageCount();
+        script.paths.push_back(path);
+        Command(ID_Open);
+        return frame.m_notebook->GetPageCount() > before ? frame.CurrentPuzzle() : nullptr;
+    }
+
+    static std::string GridText(Puzzle& puzzle)
+    {
+        std::ostringstream out;
+        puzzle.grid.PrintAscii(out);
+        return out.str();
+    }
+
+    MyFrame& frame = TestFrame();
+    DialogScript script;
+    std::string folder;
+};
+
+TEST_F(DocumentCommandsTest, EveryKindOpensAgainAsItWasSaved)
+{
+    for (PuzzleType type : {FreeformPuzzle, WordSearchPuzzle, BingoPuzzle, ScramblePuzzle}) {
+        Puzzle* saved = Add(type, "Animals & <friends>");
+        std::string path = folder + "/kind" + std::to_string(type) + ".qzl";
+        Save(path);
+        EXPECT_EQ(frame.m_notebook->GetPageText(frame.m_notebook->GetSelection()), "kind" + std::to_string(type) + ".qzl");
+
+        Puzzle* opened = Open(path);
+        ASSERT_NE(opened, nullptr) << type;
+        EXPECT_EQ(opened->type, type);
+        EXPECT_EQ(opened->title, saved->title);
+        ASSERT_EQ(opened->wordList.WordCount(), saved->wordList.WordCount());
+        for (int i = 0; i < saved->wordList.WordCount(); ++i) {
+            std::string word = saved->wordList.WordText(i);
+            EXPECT_EQ(opened->wordList.WordText(i), word);
+            EXPECT_EQ(opened->wordList.ClueFor(word), saved->wordList.ClueFor(word));
+        }
+        EXPECT_EQ(GridText(*opened), GridText(*saved));
+        ASSERT_EQ(opened->grid.placements.size(), saved->grid.placements.size());
+        for (size_t i = 0; i < saved->grid.placements.size(); ++i)
+            EXPECT_EQ(opened->grid.PlacedWordText(int(i)), saved->grid.PlacedWordText(int(i)));
+        EXPECT_EQ(opened->numCards, type == BingoPuzzle ? 3 : 1);
+        EXPECT_EQ(opened->freeSpace, type == BingoPuzzle);
+        EXPECT_EQ(opened->scramblePage, saved->scramblePage) << "the same shuffle";
+        if (type == BingoPuzzle)
+            EXPECT_EQ(RenderedText(*opened), RenderedText(*saved)) << "the same cards";
+    }
+    EXPECT_TRUE(script.messages.empty());
+}
+
+TEST_F(DocumentCommandsTest, FilesAreWrittenWithCrLfAndTracedWhenRead)
+{
+    Add(FreeformPuzzle, "Zoo");
+    std::string path = folder + "/zoo.qzl";
+    Save(path);
+    std::string text = FileText(path);
+    EXPECT_EQ(text.rfind("<document type=\"freeform\">\r\n<wordlist>giraffe\tTallest animal\r\n", 0), 0u);
+    EXPECT_NE(text.find("r&amp;b\tMusic &lt;style&gt;\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("\n\n"), std::string::npos);
+
+    Open(path);
+    Open(path);
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 3u);
+    EXPECT_EQ(frame.m_notebook->GetPageText(1), "zoo.qzl");
+    EXPECT_EQ(frame.m_notebook->GetPageText(2), "zoo.qzl");
+    EXPECT_EQ(FileText("load.log"), "start\nwordlist\ntitle\ngrid\ngoing set title\ngoing to add\n");
+}
+
+TEST_F(DocumentCommandsTest, CancelledOpenLeavesOnlyStartInTheTrace)
+{
+    Command(ID_Open);
+    EXPECT_EQ(FileText("load.log"), "start\n");
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
+}
+
+TEST_F(DocumentCommandsTest, SavingWithoutATabSaysSo)
+{
+    Command(ID_Save);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_EQ(script.messages[0], "No document available for saving. Please open a document first");
+}
+
+TEST_F(DocumentCommandsTest, AFailedSaveIsReportedAndHarmsNothing)
+{
+    Add(WordSearchPuzzle, "Search");
+    std::string existing = folder + "/kept.qzl";
+    std::ofstream(existing) << "an earlier document";
+    std::string aFolder = folder + "/sub";
+    mkdir(aFolder.c_str(), 0755);
+    std::ofstream(aFolder + "/inside") << "x";
+
+    Save(aFolder);
+    Save("/proc/puzzle.qzl");  // a folder no one may write in, root included
+    ASSERT_EQ(script.messages.size(), 2u);
+    EXPECT_NE(script.messages[0].find(aFolder), wxString::npos) << script.messages[0];
+    EXPECT_NE(script.messages[1].find("/proc/puzzle.qzl"), wxString::npos) << script.messages[1];
+    EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
+
+    Save(existing);
+    EXPECT_EQ(frame.m_notebook->GetPageText(0), "kept.qzl");
+    EXPECT_EQ(FileText(existing).rfind("<document type=\"wordsearch\">", 0), 0u);
+    EXPECT_EQ(std::system(("test $(ls " + folder + " | wc -l) -eq 2").c_str()), 0) << "no temporary file is left";
+}
+
+TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
+{
+    std::string empty = folder + "/empty.qzl";
+    std::ofstream(empty).flush();
+    std::string broken = folder + "/broken.qzl";
+    std::ofstream(broken) << "<document type=\"freeform\"><title>unclosed</document>";
+    for (const std::string& path : {empty, broken}) {
+        script.messages.clear();
+        EXPECT_EQ(Open(path), nullptr);
+        ASSERT_EQ(script.messages.size(), 1u) << path;
+        EXPECT_NE(script.messages[0].find(path), wxString::npos);
+        EXPECT_EQ(FileText("load.log"), "start\n");
+    }
+}
+
+TEST_F(DocumentCommandsTest, HandWrittenDocumentsOpen)
+{
+    std::string path = folder + "/search.qzl";
+    std::ofstream(path, std::ios::binary)
+        << "<document type=\"wordsearch\">\r\n<wordlist>cat\tA pet\r\ndog\t\r\n</wordlist>\r\n<title>Pets</title>\r\n"
+           "<grid>+---+---+---+\r\n| c | a | t |\r\n+---+---+---+\r\n| d | o | g |\r\n+---+---+---+\r\n</grid>\r\n"
+           "<solution x1=\"0\" y1=\"0\" x2=\"2\" y2=\"0\"/>\r\n<solution x1=\"0\" y1=\"1\" x2=\"2\" y2=\"1\"/>\r\n"
+           "</document>";
+    Puzzle* opened = Open(path);
+    ASSERT_NE(opened, nullptr);
+    ASSERT_EQ(opened->grid.placements.size(), 2u);
+    EXPECT_EQ(opened->grid.PlacedWordText(1), "dog");
+    EXPECT_TRUE(PageShows(*opened, "Pets"));
+}
+
+}  // namespace
