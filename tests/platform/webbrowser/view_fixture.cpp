@@ -3,6 +3,7 @@
 #include "platform/com/web_browser.h"
 
 #include <wx/app.h>
+#include <wx/display.h>
 #include <wx/webview.h>
 
 #include <chrono>
@@ -86,7 +87,10 @@ wxString PageText(const std::string& windows1252)
 
 void ViewTest::SetUp()
 {
-    frame = new wxFrame(nullptr, wxID_ANY, "view", wxPoint(0, 0), wxSize(640, 480));
+    // Top right, clear of the windows other tests open at the origin.
+    const wxRect display = wxGetClientDisplayRect();
+    frame = new wxFrame(nullptr, wxID_ANY, "view", wxPoint(display.GetRight() - 420, display.GetTop()),
+                        wxSize(400, 300));
     view = new InspectedView(frame, 999, wxPoint(5, 5), wxSize(185, 89), 0, "panel");
     frame->Show();
     PumpUntil([] { return false; }, 100);
