@@ -5,5 +5,6 @@
 
 typedef struct _WebKitWebView WebKitWebView;
 
-// False when there is no default printer; the job itself runs on from the event loop.
+// False when there is no default printer. The job runs on from the event loop;
+// a request made while the view is still printing waits for its turn.
 bool PrintOnDefaultPrinter(WebKitWebView* view);
