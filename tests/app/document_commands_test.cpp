@@ -107,8 +107,9 @@ TEST_F(DocumentCommandsTest, EveryKindOpensAgainAsItWasSaved)
         EXPECT_EQ(opened->numCards, type == BingoPuzzle ? 3 : 1);
         EXPECT_EQ(opened->freeSpace, type == BingoPuzzle);
         EXPECT_EQ(opened->scramblePage, saved->scramblePage) << "the same shuffle";
-        if (type == BingoPuzzle)
+        if (type == BingoPuzzle) {
             EXPECT_EQ(RenderedText(*opened), RenderedText(*saved)) << "the same cards";
+        }
     }
     EXPECT_TRUE(script.messages.empty());
 }

@@ -1,11 +1,7 @@
 #include "app/gui_test_main.h"
 
-#include <chrono>
-#include <thread>
-
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/webview.h>
 
 #include "app/frame.h"
 #include "app/puzzle.h"
@@ -17,17 +13,6 @@ class TestApp : public wxApp {
 public:
     bool OnInit() override { return true; }
 };
-
-wxWebView* WebViewOf(wxWindow* window)
-{
-    for (wxWindow* child : window->GetChildren()) {
-        if (auto* web = wxDynamicCast(child, wxWebView))
-            return web;
-        if (auto* inner = WebViewOf(child))
-            return inner;
-    }
-    return nullptr;
-}
 
 }  // namespace
 
@@ -55,30 +40,7 @@ void CloseAllTabs()
     PumpUntil([] { return false; }, 50);
 }
 
-bool PumpUntil(const std::function<bool()>& done, int milliseconds)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        wxTheApp->Yield(true);
-        wxTheApp->ProcessPendingEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
-std::string RenderedText(Puzzle& puzzle)
-{
-    wxWebView* web = WebViewOf(puzzle.view);
-    if (!web)
-        return "";
-    wxString text;
-    // Until the page has loaded, the script reads the page before it, or a part.
-    const char* script = "document.readyState == 'complete' && document.body ? document.body.innerText : ''";
-    PumpUntil([&] { return !web->IsBusy() && web->RunScript(script, &text) && !text.empty(); });
-    return std::string(text.utf8_str());
-}
+std::string RenderedText(Puzzle& puzzle) { return WebViewText(WebViewIn(puzzle.view)); }
 
 DialogAnswerer::DialogAnswerer(Handler handler) : handler_(std::move(handler)) { Register(); }
 
@@ -92,7 +54,7 @@ int DialogAnswerer::Enter(wxDialog* dialog)
 
 // A failed assertion would open its dialog and wait for a person: fail the test instead.
 static void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
-                  const wxString& message)
+                         const wxString& message)
 {
     ADD_FAILURE_AT(file.utf8_str(), line) << function << ": " << condition << " " << message;
 }

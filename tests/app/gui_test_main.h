@@ -6,6 +6,8 @@
 #include <wx/dialog.h>
 #include <wx/modalhook.h>
 
+#include "support/event_pump.h"
+
 class MyFrame;
 class Puzzle;
 
@@ -14,9 +16,6 @@ MyFrame& TestFrame();
 
 // Closes every tab, as the user would, so each test starts from an empty notebook.
 void CloseAllTabs();
-
-// Runs the event loop until done() holds or the time is up; false on time-out.
-bool PumpUntil(const std::function<bool()>& done, int milliseconds = 10000);
 
 // The text a puzzle's page shows, read back from the browser engine; empty
 // when the page cannot be read.

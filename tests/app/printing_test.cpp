@@ -288,9 +288,7 @@ TEST_F(PrintingTest, WithoutATabOnlyTheMessageIsShown)
     EXPECT_EQ("Information: No document available for printing. Please open a document first", answer.messages[0]);
 }
 
-// Off while the browser view hands WebKit a print request before the last one
-// has finished: WebKit prints one page at a time and drops the third of three.
-TEST_F(PrintingTest, DISABLED_EveryCopyIsPrintedOnTheChosenPrinter)
+TEST_F(PrintingTest, EveryCopyIsPrintedOnTheChosenPrinter)
 {
     OpenPuzzle();
     PrintAnswerer answer([](PrintDialog& dialog) {

@@ -1,6 +1,6 @@
 #include "host_fixture.h"
 
-#include "platform/win/gui_environment.h"
+#include "support/event_pump.h"
 #include "platform/win/window_handle.h"
 #include "platform/win/window_messages.h"
 
@@ -298,15 +298,15 @@ TEST_F(HostTest, PaintingDrawsThroughTheViewObject)
         const std::string bounds = std::to_string(size.x) + "," + std::to_string(size.y);
         return Contains(RecordingControl::Log(), "Draw 1 -1 0,0," + bounds + " dc");
     };
-    EXPECT_TRUE(WaitUntil(drawn));
+    EXPECT_TRUE(PumpUntil(drawn));
     // The control is told to paint without anything being invalidated.
-    EXPECT_TRUE(WaitUntil([this] {
+    EXPECT_TRUE(PumpUntil([this] {
         const std::vector<UINT>& messages = controlClass.Last()->messages;
         return std::find(messages.begin(), messages.end(), WM_PAINT) != messages.end();
     }));
-    WaitUntil([] { return false; }, 1);
+    PumpUntil([] { return false; }, 1000);
     TakeCalls();
-    WaitUntil([] { return false; }, 1);
+    PumpUntil([] { return false; }, 1000);
     const Calls later = TakeCalls();
     EXPECT_TRUE(std::none_of(later.begin(), later.end(), [](const std::string& call) {
         return call.rfind("Draw", 0) == 0;
@@ -325,5 +325,5 @@ TEST_F(HostTest, PaintingWithoutAViewObjectFillsTheWindowRed)
     const auto middleIsRed = [host] {
         return ScreenPixel(host->ClientToScreen(wxPoint(30, 20))) == wxColour(255, 0, 0);
     };
-    EXPECT_TRUE(WaitUntil(middleIsRed));
+    EXPECT_TRUE(PumpUntil(middleIsRed));
 }

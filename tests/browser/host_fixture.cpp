@@ -1,7 +1,7 @@
 #include "host_fixture.h"
 
 #include "platform/com/ole_initialize.h"
-#include "platform/win/gui_environment.h"
+#include "support/event_pump.h"
 
 void HostTest::SetUp()
 {

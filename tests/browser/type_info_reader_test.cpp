@@ -2,7 +2,7 @@
 #include "browser/active_x_events.h"
 
 #include "host_fixture.h"
-#include "platform/win/gui_environment.h"
+#include "support/event_pump.h"
 #include "test_type_info.h"
 
 using Calls = std::vector<std::string>;

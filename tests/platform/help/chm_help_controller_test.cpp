@@ -1,7 +1,7 @@
 #include "platform/help/chm_help_controller.h"
 
 #include "platform/help/chm_help_frame.h"
-#include "platform/win/gui_environment.h"
+#include "support/event_pump.h"
 
 #include <gtest/gtest.h>
 #include <wx/modalhook.h>
@@ -44,17 +44,17 @@ wxString PageText(wxWebView* view)
 }
 
 // Loading runs in a separate web process, which may be slow on a busy machine.
-const int PageLoadSeconds = 30;
+const int PageLoadMilliseconds = 30000;
 
 // Waits until the document in the view is the named page of the help file, loaded whole.
 bool ShowsPage(wxWebView* view, const wxString& page)
 {
-    return WaitUntil([&] {
+    return PumpUntil([&] {
         wxString url;
         wxString state;
         return view->RunScript("document.URL", &url) && url.AfterLast('/') == page &&
                view->RunScript("document.readyState", &state) && state == "complete";
-    }, PageLoadSeconds);
+    }, PageLoadMilliseconds);
 }
 
 wxString SelectedTitle(const ChmHelpFrame& frame)
@@ -149,7 +149,7 @@ TEST_F(HelpWindow, FollowingALinkMovesTheTreeAlong)
     ASSERT_TRUE(ShowsPage(view, "index.html"));
     view->RunScript("document.querySelector('a[href=\"solutions.html\"]').click()");
     ASSERT_TRUE(ShowsPage(view, "solutions.html"));
-    EXPECT_TRUE(WaitUntil([&] { return SelectedTitle(*frame) == "Showing solutions"; }));
+    EXPECT_TRUE(PumpUntil([&] { return SelectedTitle(*frame) == "Showing solutions"; }));
     EXPECT_TRUE(PageText(view).Contains("answer sheet"));
 }
 
@@ -177,7 +177,7 @@ TEST_F(HelpWindow, GoesWithItsController)
     wxWeakRef<ChmHelpFrame> window = other->GetFrame();
     ASSERT_TRUE(ShowsPage(window->GetPageView(), "index.html"));
     other.reset();
-    EXPECT_TRUE(WaitUntil([&] { return !window; }));
+    EXPECT_TRUE(PumpUntil([&] { return !window; }));
 }
 
 // Every help view serves pages under a scheme of its own, so a second window, also

@@ -1,26 +1,14 @@
 #include "view_fixture.h"
 
 #include "platform/com/web_browser.h"
+#include "support/event_pump.h"
 
 #include <wx/app.h>
 #include <wx/display.h>
 #include <wx/webview.h>
 
-#include <chrono>
-#include <thread>
 
 namespace {
-
-wxWebView* WebViewIn(const wxWindow* window)
-{
-    for (wxWindow* child : window->GetChildren()) {
-        if (auto* web = wxDynamicCast(child, wxWebView))
-            return web;
-        if (auto* inner = WebViewIn(child))
-            return inner;
-    }
-    return nullptr;
-}
 
 // A stream that keeps what is written to it.
 class CapturingStream : public IStreamAdaptorBase {
@@ -57,28 +45,7 @@ std::string InspectedView::DocumentSource() const
     return bytes;
 }
 
-std::string InspectedView::RenderedText() const
-{
-    wxWebView* web = Page();
-    if (!web)
-        return "";
-    wxString text;
-    PumpUntil([&] { return !web->IsBusy() && web->RunScript("document.body ? document.body.innerText : ''", &text); });
-    return std::string(text.utf8_str());
-}
-
-bool PumpUntil(const std::function<bool()>& done, int milliseconds)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        wxTheApp->Yield(true);
-        wxTheApp->ProcessPendingEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
+std::string InspectedView::RenderedText() const { return WebViewText(Page()); }
 
 wxString PageText(const std::string& windows1252)
 {

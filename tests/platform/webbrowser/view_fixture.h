@@ -3,6 +3,7 @@
 // page's web view, the bytes its document loaded, the text WebKit renders.
 
 #include "browser/IEHtmlWin.h"
+#include "support/event_pump.h"
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
@@ -35,9 +36,6 @@ public:
     // What the page shows once loaded, as UTF-8; empty when it cannot be read.
     std::string RenderedText() const;
 };
-
-// Runs the event loop until done() holds; false on time-out.
-bool PumpUntil(const std::function<bool()>& done, int milliseconds = 20000);
 
 // A page given as Windows-1252 bytes, the way the program hands pages over.
 wxString PageText(const std::string& windows1252);

@@ -1,5 +1,5 @@
 #include "platform/win/device_context.h"
-#include "platform/win/gui_environment.h"
+#include "support/event_pump.h"
 #include "platform/win/window_calls.h"
 #include "platform/win/window_handle.h"
 #include "platform/win/window_messages.h"

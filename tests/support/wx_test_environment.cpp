@@ -1,10 +1,7 @@
-#include "platform/win/gui_environment.h"
-
+// A running toolkit for the whole test program: window tests without a main of their own link this.
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
-#include <wx/stopwatch.h>
-#include <wx/utils.h>
 
 namespace {
 
@@ -26,20 +23,3 @@ public:
 const auto* environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 }  // namespace
-
-void RunPendingEvents()
-{
-    wxTheApp->ProcessPendingEvents();
-}
-
-bool WaitUntil(const std::function<bool()>& done, int seconds)
-{
-    wxStopWatch watch;
-    while (!done()) {
-        if (watch.Time() > seconds * 1000)
-            return false;
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
-    return true;
-}

@@ -1,0 +1,21 @@
+#pragma once
+// Waiting on the running toolkit in window tests (under Xvfb).
+
+#include <functional>
+#include <string>
+
+class wxWebView;
+class wxWindow;
+
+// Runs the pending events of the event loop, as the loop would next.
+void RunPendingEvents();
+
+// Runs the event loop until done() holds; false when it still does not after
+// the given time (a guard against hanging, not a measure of speed).
+bool PumpUntil(const std::function<bool()>& done, int milliseconds = 10000);
+
+// The web view inside a window, at any depth; null when there is none.
+wxWebView* WebViewIn(const wxWindow* window);
+
+// What the web view's page shows once loaded, as UTF-8; empty when it cannot be read.
+std::string WebViewText(wxWebView* web);
