@@ -55,13 +55,6 @@ void ExpectMarks(const std::vector<int>& marked, const std::vector<int>& unmarke
     }
 }
 
-void SendMenuCommand(int id)
-{
-    wxCommandEvent command(wxEVT_MENU, id);
-    command.SetEventObject(&TestFrame());
-    TestFrame().GetEventHandler()->ProcessEvent(command);
-}
-
 SettingsPanel& Panel()
 {
     auto* panel = dynamic_cast<SettingsPanel*>(TestFrame().m_mgr.GetPane("settings").window);
@@ -180,19 +173,19 @@ TEST_F(DockDemo, PerspectiveCommandsRestoreTheSavedLayouts)
     const char* extraPanes[] = {"test9", "test11", "settings"};
     const char* dockedPanes[] = {"test9", "test11"};
 
-    SendMenuCommand(7021);
+    RunMenuCommand(7021);
     for (const char* name : dockedPanes) {
         EXPECT_TRUE(frame.m_mgr.GetPane(name).IsShown()) << name;
         EXPECT_TRUE(frame.m_mgr.GetPane(name).window->IsShown()) << name;
     }
 
     // Past the end of the list: nothing to restore, and nothing else happens.
-    SendMenuCommand(7022);
-    SendMenuCommand(8020);
+    RunMenuCommand(7022);
+    RunMenuCommand(8020);
     for (const char* name : dockedPanes)
         EXPECT_TRUE(frame.m_mgr.GetPane(name).IsShown()) << name;
 
-    SendMenuCommand(7020);
+    RunMenuCommand(7020);
     for (const char* name : extraPanes)
         EXPECT_FALSE(frame.m_mgr.GetPane(name).IsShown()) << name;
     for (const char* name : dockedPanes)
@@ -200,9 +193,9 @@ TEST_F(DockDemo, PerspectiveCommandsRestoreTheSavedLayouts)
     EXPECT_TRUE(frame.m_mgr.GetPane("notebook_content").IsShown());
     EXPECT_TRUE(frame.m_mgr.GetPane("tb2").IsShown());
 
-    SendMenuCommand(7021);
-    SendMenuCommand(7022);
-    SendMenuCommand(7020);
+    RunMenuCommand(7021);
+    RunMenuCommand(7022);
+    RunMenuCommand(7020);
     EXPECT_FALSE(frame.m_mgr.GetPane("test9").IsShown());
 }
 

@@ -45,28 +45,20 @@ protected:
         auto* puzzle = new Puzzle(type);
         puzzle->numCards = 3;
         puzzle->freeSpace = true;
-        puzzle->Generate(list, title);
-        frame.AddPuzzlePage(puzzle, "Unnamed file");
-        return puzzle;
-    }
-
-    void Command(int id)
-    {
-        wxCommandEvent event(wxEVT_MENU, id);
-        frame.ProcessWindowEvent(event);
+        return AddGeneratedPuzzle(puzzle, list, title);
     }
 
     void Save(const std::string& path)
     {
         script.paths.push_back(path);
-        Command(ID_Save);
+        RunMenuCommand(ID_Save);
     }
 
     Puzzle* Open(const std::string& path)
     {
         size_t before = frame.m_notebook->GetPageCount();
         script.paths.push_back(path);
-        Command(ID_Open);
+        RunMenuCommand(ID_Open);
         return frame.m_notebook->GetPageCount() > before ? frame.CurrentPuzzle() : nullptr;
     }
 
@@ -134,14 +126,14 @@ TEST_F(DocumentCommandsTest, FilesAreWrittenWithCrLfAndTracedWhenRead)
 
 TEST_F(DocumentCommandsTest, CancelledOpenLeavesOnlyStartInTheTrace)
 {
-    Command(ID_Open);
+    RunMenuCommand(ID_Open);
     EXPECT_EQ(FileText("load.log"), "start\n");
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
 }
 
 TEST_F(DocumentCommandsTest, SavingWithoutATabSaysSo)
 {
-    Command(ID_Save);
+    RunMenuCommand(ID_Save);
     ASSERT_EQ(script.messages.size(), 1u);
     EXPECT_EQ(script.messages[0], "No document available for saving. Please open a document first");
 }

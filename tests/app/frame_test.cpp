@@ -29,16 +29,7 @@ protected:
         list.AddWord("apple", "A red fruit");
         list.AddWord("pear", "A green fruit");
         list.AddWord("plum", "");
-        auto* puzzle = new Puzzle(type);
-        puzzle->Generate(list, title);
-        frame.AddPuzzlePage(puzzle, "Unnamed file");
-        return puzzle;
-    }
-
-    void Command(int id)
-    {
-        wxCommandEvent event(wxEVT_MENU, id);
-        frame.ProcessWindowEvent(event);
+        return AddGeneratedPuzzle(new Puzzle(type), list, title);
     }
 };
 
@@ -145,7 +136,7 @@ TEST_F(FrameTest, NewCommandsTitleTheirDialogs)
         return wxID_CANCEL;
     });
     for (int id : {6006, 6007, 6008, 6001})
-        Command(id);
+        RunMenuCommand(id);
     EXPECT_EQ(titles, (std::vector<wxString>{"Create crossword puzzle", "Create word search puzzle",
                                              "Create word scramble puzzle", "Create bingo cards"}));
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
@@ -160,7 +151,7 @@ TEST_F(FrameTest, AboutNamesTheProgram)
         message = box ? box->GetMessage() : "";
         return wxID_OK;
     });
-    Command(wxID_ABOUT);
+    RunMenuCommand(wxID_ABOUT);
     EXPECT_EQ(caption, "About Quillory");
     EXPECT_TRUE(message.StartsWith("Quillory 1.0.4\n"));
 }
@@ -174,7 +165,7 @@ TEST_F(FrameTest, AnEngineErrorIsShownAndTheProgramGoesOn)
         "<title>Too many letters</title>\n</document>");
     DialogScript script;
     script.paths.push_back(document.path());
-    Command(6005);
+    RunMenuCommand(6005);
     ASSERT_EQ(script.messages.size(), 1u);
     EXPECT_EQ(script.messages[0], "Too many letters in dictonary. Try compiling with -DBIGALPHABET.");
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 1u);

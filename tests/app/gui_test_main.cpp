@@ -40,6 +40,20 @@ void CloseAllTabs()
     PumpUntil([] { return false; }, 50);
 }
 
+void RunMenuCommand(int id)
+{
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(&TestFrame());
+    TestFrame().ProcessWindowEvent(command);
+}
+
+Puzzle* AddGeneratedPuzzle(Puzzle* puzzle, const Dictionary& list, const std::string& title)
+{
+    puzzle->Generate(list, title);
+    TestFrame().AddPuzzlePage(puzzle, "Unnamed file");
+    return puzzle;
+}
+
 std::string RenderedText(Puzzle& puzzle) { return WebViewText(WebViewIn(puzzle.view)); }
 
 DialogAnswerer::DialogAnswerer(Handler handler) : handler_(std::move(handler)) { Register(); }

@@ -8,6 +8,7 @@
 
 #include "support/event_pump.h"
 
+class Dictionary;
 class MyFrame;
 class Puzzle;
 
@@ -16,6 +17,12 @@ MyFrame& TestFrame();
 
 // Closes every tab, as the user would, so each test starts from an empty notebook.
 void CloseAllTabs();
+
+// Sends the main frame a command as its menus and toolbar do.
+void RunMenuCommand(int id);
+
+// A new puzzle of the kind, generated from the list and added as a tab.
+Puzzle* AddGeneratedPuzzle(Puzzle* puzzle, const Dictionary& list, const std::string& title);
 
 // The text a puzzle's page shows, read back from the browser engine; empty
 // when the page cannot be read.

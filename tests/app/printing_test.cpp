@@ -123,17 +123,11 @@ protected:
         Dictionary list;
         list.AddWord("pencil", "You write with it");
         list.AddWord("paper", "You write on it");
-        auto* puzzle = new Puzzle(FreeformPuzzle);
-        puzzle->Generate(list, "Title");
-        TestFrame().AddPuzzlePage(puzzle, "Unnamed file");
+        Puzzle* puzzle = AddGeneratedPuzzle(new Puzzle(FreeformPuzzle), list, "Title");
         ASSERT_TRUE(PumpUntil([&] { return RenderedText(*puzzle).find("Title") != std::string::npos; }));
     }
 
-    void Print()
-    {
-        wxCommandEvent print(wxEVT_MENU, ID_Print);
-        TestFrame().ProcessWindowEvent(print);
-    }
+    void Print() { RunMenuCommand(ID_Print); }
 
     // The jobs are handed over from the event loop. A little longer, so that a
     // job too many would show as well.
