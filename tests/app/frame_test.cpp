@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -12,6 +13,7 @@
 #include "dialog_script.h"
 #include "app/gui_test_main.h"
 #include "app/puzzle.h"
+#include "platform/help/chm_help_frame.h"
 #include "browser/IEHtmlWin.h"
 #include "support/temp_file.h"
 
@@ -154,6 +156,25 @@ TEST_F(FrameTest, AboutNamesTheProgram)
     RunMenuCommand(wxID_ABOUT);
     EXPECT_EQ(caption, "About Quillory");
     EXPECT_TRUE(message.StartsWith("Quillory 1.0.4\n"));
+}
+
+TEST_F(FrameTest, DocumentationShowsTheGuide)
+{
+    DialogAnswerer noQuestions([](wxDialog*) { return wxID_OK; });
+    RunMenuCommand(6002);
+    ChmHelpFrame* help = frame.m_help.GetFrame();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->IsShown());
+    EXPECT_EQ(noQuestions.shown, 0) << "help.chm beside the program opens";
+}
+
+TEST_F(FrameTest, ExitClosesAtOnceWithoutAQuestion)
+{
+    AddPuzzle(FreeformPuzzle, "Never saved");
+    DialogAnswerer questions([](wxDialog*) { return wxID_CANCEL; });
+    RunMenuCommand(wxID_EXIT);
+    EXPECT_TRUE(PumpUntil([] { return wxTheApp->GetTopWindow() == nullptr; }));
+    EXPECT_EQ(questions.shown, 0);
 }
 
 // The engine's error reaches the user as a message; the frame and its tabs stay.

@@ -81,8 +81,9 @@ int main(int argc, char** argv)
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return 1;
     int result = RUN_ALL_TESTS();
-    if (theFrame)
-        theFrame->Destroy();
+    // The frame is gone already when a test ran Exit.
+    if (wxWindow* frame = wxTheApp->GetTopWindow())
+        frame->Destroy();
     wxTheApp->ProcessPendingEvents();
     wxTheApp->OnExit();
     wxEntryCleanup();
