@@ -82,12 +82,10 @@ std::string WithLineFeeds(const std::string& text)
     return out;
 }
 
-bool Inside(const Grid& grid, int x, int y) { return x >= 0 && x < grid.width && y >= 0 && y < grid.height; }
-
 // Placements name cells of the grid; one that leaves it is damage, not a word.
 void DropPlacementsOutside(Grid& grid)
 {
-    auto outside = [&](const Placement& p) { return !Inside(grid, p.x1, p.y1) || !Inside(grid, p.x2, p.y2); };
+    auto outside = [&](const Placement& p) { return !grid.Contains(p.x1, p.y1) || !grid.Contains(p.x2, p.y2); };
     auto& list = grid.placements;
     list.erase(std::remove_if(list.begin(), list.end(), outside), list.end());
 }

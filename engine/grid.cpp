@@ -84,7 +84,7 @@ void Grid::Resize(int w, int h)
 
 Cell& Grid::CellAt(int x, int y)
 {
-    if (x < 0 || x >= width || y < 0 || y >= height) {
+    if (!Contains(x, y)) {
         // Whatever a caller wrote through an outside position is forgotten here.
         OutsideCell = Cell(BlockSymbol);
         return OutsideCell;

@@ -24,6 +24,7 @@ public:
     ~Grid();
 
     void Resize(int w, int h);
+    bool Contains(int x, int y) const { return x >= 0 && x < width && y >= 0 && y < height; }
     Cell& CellAt(int x, int y);
     Cell& CellAtIndex(int index);
     void FindWordSlots();

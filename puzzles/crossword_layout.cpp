@@ -97,11 +97,6 @@ bool CrosswordLayout::RootFits(int length) const
     return x0 >= 0 && x0 + length <= work_.width && RootRow < work_.height;
 }
 
-bool CrosswordLayout::Inside(int x, int y) const
-{
-    return x >= 0 && x < work_.width && y >= 0 && y < work_.height;
-}
-
 void CrosswordLayout::PlaceAcross(int w, int k, int x, int y) { Place(Across, w, k, x, y); }
 void CrosswordLayout::PlaceDown(int w, int k, int x, int y) { Place(Down, w, k, x, y); }
 void CrosswordLayout::CrossDown(int a, int j, int x, int y) { Cross(Down, a, j, x, y); }
@@ -201,7 +196,7 @@ int CrosswordLayout::Room(Direction along, int sense, int x, int y)
     if (HasLetterAt(x - dx, y - dy))
         return 0;
     int room = 0;
-    for (int px = x + dx, py = y + dy; Inside(px, py); px += dx, py += dy) {
+    for (int px = x + dx, py = y + dy; work_.Contains(px, py); px += dx, py += dy) {
         if (HasLetterAt(px, py) || HasLetterAt(px + along.dy, py + along.dx) ||
             HasLetterAt(px - along.dy, py - along.dx) || HasLetterAt(px + dx, py + dy))
             break;
@@ -221,7 +216,7 @@ void CrosswordLayout::Unplace(Direction along, int w, int k, int x, int y)
     // The crossing letter belongs to the crossed word, seen by its neighbours;
     // a position outside the grid reads as a block, which is not empty.
     int ax = x + along.dy, ay = y + along.dx;
-    bool afterHolds = Inside(ax, ay) && work_.CellAt(ax, ay).symbol != EmptySymbol;
+    bool afterHolds = work_.Contains(ax, ay) && work_.CellAt(ax, ay).symbol != EmptySymbol;
     bool beforeHolds = work_.CellAt(x - along.dy, y - along.dx).symbol != EmptySymbol;
     if (afterHolds || beforeHolds)
         work_.CellAt(x, y).SetSymbol(word[k]);

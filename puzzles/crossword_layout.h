@@ -70,7 +70,6 @@ private:
 
     const Symbol* Word(int w) const { return words_[w]->data(); }
     bool HasLetterAt(int x, int y) { return work_.CellAt(x, y).HasLetter(); }
-    bool Inside(int x, int y) const;
 
     WordList words_;  // in the word order
     std::set<int> remaining_;
