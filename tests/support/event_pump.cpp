@@ -36,8 +36,10 @@ std::string WebViewText(wxWebView* web)
     if (!web)
         return "";
     // Loading is asynchronous: until it ends, the script reads the page before, or a part.
+    // The page is made in a separate web process, which is slow to start on a busy machine.
     const char* script = "document.readyState == 'complete' && document.body ? document.body.innerText : ''";
+    const int pageLoadMilliseconds = 30000;
     wxString text;
-    PumpUntil([&] { return !web->IsBusy() && web->RunScript(script, &text) && !text.empty(); });
+    PumpUntil([&] { return !web->IsBusy() && web->RunScript(script, &text) && !text.empty(); }, pageLoadMilliseconds);
     return std::string(text.utf8_str());
 }
