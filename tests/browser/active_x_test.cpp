@@ -308,9 +308,10 @@ TEST_F(HostTest, PaintingDrawsThroughTheViewObject)
     TakeCalls();
     PumpUntil([] { return false; }, 1000);
     const Calls later = TakeCalls();
-    EXPECT_TRUE(std::none_of(later.begin(), later.end(), [](const std::string& call) {
+    // A late expose from a busy X server may paint once more; a loop paints without end.
+    EXPECT_LT(std::count_if(later.begin(), later.end(), [](const std::string& call) {
         return call.rfind("Draw", 0) == 0;
-    })) << "painting asks for more painting";
+    }), 5) << "painting asks for more painting";
 }
 
 TEST_F(HostTest, PaintingWithoutAViewObjectFillsTheWindowRed)
