@@ -63,15 +63,19 @@ TEST_F(OptionsTest, GroupedLettersAndAttachedArguments)
     EXPECT_EQ(o.patternKind, 1);
 }
 
-TEST_F(OptionsTest, DoubleDashEndsTheOptionsAndLeavesTheNextArgument)
+TEST_F(OptionsTest, DoubleDashOrTheFirstOperandEndsTheOptions)
 {
     EXPECT_EQ(Parse({"", "-d", "w", "--", "-s", "rest"}), 0);
     EXPECT_FALSE(fillerOptions.printRegularly);
     ASSERT_NE(optionArgument, nullptr);
     EXPECT_STREQ(optionArgument, "-s");
+
+    EXPECT_EQ(Parse({"", "-d", "w", "file", "-s"}), 0);
+    EXPECT_FALSE(fillerOptions.printRegularly);
+    EXPECT_EQ(optionNextIndex, 3);
 }
 
-TEST_F(OptionsTest, UsageForHelpUnknownLettersAndMissingArguments)
+TEST_F(OptionsTest, UsageOrAMessageForWrongOptions)
 {
     const std::string usage =
         "Usage: gridfill [options]\n"
@@ -91,16 +95,10 @@ TEST_F(OptionsTest, UsageForHelpUnknownLettersAndMissingArguments)
         "   -S                Print the grid filling each step\n"
         "   -b                Benchmark dictionaries\n"
         "   -[?h]             Display this help screen\n";
-    EXPECT_EQ(Parse({"", "-d", "w", "-h"}), -1);
-    EXPECT_EQ(out, usage);
-    EXPECT_EQ(Parse({"", "-d", "w", "-x"}), -1);
-    EXPECT_EQ(out, usage);
-    EXPECT_EQ(Parse({"", "-d", "w", "-f"}), -1);
-    EXPECT_EQ(out, usage);
-}
-
-TEST_F(OptionsTest, BadFormatAndWalker)
-{
+    for (const char* wrong : {"-h", "-x", "-f"}) {
+        EXPECT_EQ(Parse({"", "-d", "w", wrong}), -1);
+        EXPECT_EQ(out, usage) << wrong;
+    }
     EXPECT_EQ(Parse({"", "-d", "w", "-f", "fancy"}), -1);
     EXPECT_EQ(out, "Invalid format specifier\n");
     EXPECT_EQ(Parse({"", "-d", "w", "-w", "random"}), -1);
@@ -116,20 +114,6 @@ TEST_F(OptionsTest, WithoutAnyDictionary)
         }
     EXPECT_EQ(Parse({""}), -1);
     EXPECT_EQ(err, "No dictionary file found in standard locations and none specified on command line using -d option.\n");
-}
-
-TEST_F(OptionsTest, ScannerStopsAtTheFirstOperand)
-{
-    std::vector<std::string> args = {"cmd", "-a", "file", "-b"};
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    optionNextIndex = 0;
-    EXPECT_EQ(NextOption(4, argv.data(), "ab"), 'a');
-    EXPECT_EQ(NextOption(4, argv.data(), "ab"), -1);
-    EXPECT_STREQ(optionArgument, "file");
-    EXPECT_EQ(optionNextIndex, 2);
-    EXPECT_EQ(NextOption(4, argv.data(), ":ab"), -1);
 }
 
 }  // namespace
