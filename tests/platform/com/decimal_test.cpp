@@ -4,54 +4,50 @@
 
 namespace {
 
-DECIMAL Decimal(ULONGLONG low, BYTE scale, bool negative)
+DECIMAL Decimal(ULONG high, ULONGLONG low, BYTE scale, BYTE sign)
 {
     DECIMAL d{};
+    d.Hi32 = high;
     d.Lo64 = low;
     d.scale = scale;
-    d.sign = negative ? DECIMAL_NEG : 0;
+    d.sign = sign;
     return d;
 }
 
 }  // namespace
 
-TEST(Decimal, ReadsScaleAndSign)
+TEST(Decimal, ReadsScaleSignAndTheHighWord)
 {
-    const DECIMAL value = Decimal(12345, 2, true);
     double out = 0;
-    ASSERT_EQ(VarR8FromDec(&value, &out), S_OK);
+    const DECIMAL negative = Decimal(0, 12345, 2, DECIMAL_NEG);
+    ASSERT_EQ(VarR8FromDec(&negative, &out), S_OK);
     EXPECT_DOUBLE_EQ(out, -123.45);
-
-    DECIMAL high{};
-    high.Hi32 = 1;
+    const DECIMAL high = Decimal(1, 0, 0, 0);
     ASSERT_EQ(VarR8FromDec(&high, &out), S_OK);
     EXPECT_DOUBLE_EQ(out, 18446744073709551616.0);
-
-    const DECIMAL badScale = Decimal(1, 29, false);
+    const DECIMAL badScale = Decimal(0, 1, 29, 0);
     EXPECT_EQ(VarR8FromDec(&badScale, &out), E_INVALIDARG);
 }
 
 TEST(Decimal, FromDoubleKeepsFifteenSignificantDigits)
 {
+    const struct {
+        double in;
+        DECIMAL expected;
+    } cases[] = {
+        {1.5, Decimal(0, 15, 1, 0)},
+        {-0.1, Decimal(0, 1, 1, DECIMAL_NEG)},
+        {1.2345678901234567, Decimal(0, 123456789012346u, 14, 0)},
+        {1e20, Decimal(5, 0x6BC75E2D63100000u, 0, 0)},
+    };
+    for (const auto& c : cases) {
+        DECIMAL d{};
+        ASSERT_EQ(VarDecFromR8(c.in, &d), S_OK) << c.in;
+        EXPECT_EQ(d.Hi32, c.expected.Hi32) << c.in;
+        EXPECT_EQ(d.Lo64, c.expected.Lo64) << c.in;
+        EXPECT_EQ(d.scale, c.expected.scale) << c.in;
+        EXPECT_EQ(d.sign, c.expected.sign) << c.in;
+    }
     DECIMAL d{};
-    ASSERT_EQ(VarDecFromR8(1.5, &d), S_OK);
-    EXPECT_EQ(d.Lo64, 15u);
-    EXPECT_EQ(d.scale, 1);
-    EXPECT_EQ(d.sign, 0);
-
-    ASSERT_EQ(VarDecFromR8(-0.1, &d), S_OK);
-    EXPECT_EQ(d.Lo64, 1u);
-    EXPECT_EQ(d.scale, 1);
-    EXPECT_EQ(d.sign, DECIMAL_NEG);
-
-    ASSERT_EQ(VarDecFromR8(1.2345678901234567, &d), S_OK);
-    EXPECT_EQ(d.Lo64, 123456789012346u);
-    EXPECT_EQ(d.scale, 14);
-
-    ASSERT_EQ(VarDecFromR8(1e20, &d), S_OK);
-    EXPECT_EQ(d.scale, 0);
-    EXPECT_EQ((static_cast<unsigned __int128>(d.Hi32) << 64) | d.Lo64,
-              static_cast<unsigned __int128>(100000000000000000000.0L));
-
     EXPECT_EQ(VarDecFromR8(1e29, &d), DISP_E_OVERFLOW);
 }
