@@ -20,19 +20,22 @@ wxKeyEvent Key(wxEventType type, int code, bool alt = false, wxChar character = 
 
 TEST(KeyEventToMessage, KeysBecomeKeyMessagesWithVirtualKeyCodes)
 {
+    const struct {
+        int code;
+        WPARAM virtualKey;
+    } keys[] = {{'A', 0x41}, {WXK_LEFT, 0x25}, {WXK_F5, 0x74}, {WXK_DELETE, 0x2E}, {WXK_NUMPAD3, 0x63}};
+    for (const auto& key : keys)
+        EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, key.code)).wParam, key.virtualKey) << key.code;
+
     const KeyMessage down = KeyEventToMessage(Key(wxEVT_KEY_DOWN, 'A'));
     EXPECT_EQ(down.message, WM_KEYDOWN);
-    EXPECT_EQ(down.wParam, 0x41u);
     EXPECT_EQ(down.lParam & 0xFFFF, 1);  // one stroke
-
     const KeyMessage up = KeyEventToMessage(Key(wxEVT_KEY_UP, WXK_LEFT));
     EXPECT_EQ(up.message, WM_KEYUP);
-    EXPECT_EQ(up.wParam, 0x25u);
     EXPECT_EQ(DWORD(up.lParam) >> 30, 3u);  // was down, now released
-
-    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_F5)).wParam, 0x74u);
-    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_DELETE)).wParam, 0x2Eu);
-    EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_NUMPAD3)).wParam, 0x63u);
+    const KeyMessage character = KeyEventToMessage(Key(wxEVT_CHAR, 'e', false, wxChar(0xE9)));
+    EXPECT_EQ(character.message, WM_CHAR);
+    EXPECT_EQ(character.wParam, 0xE9u);
 }
 
 TEST(KeyEventToMessage, AltAndF10GiveSystemMessages)
@@ -45,19 +48,10 @@ TEST(KeyEventToMessage, AltAndF10GiveSystemMessages)
     EXPECT_EQ(KeyEventToMessage(Key(wxEVT_CHAR, 'f', true, 'f')).message, WM_SYSCHAR);
 }
 
-TEST(KeyEventToMessage, CharactersCarryTheirCodePoint)
-{
-    const KeyMessage character = KeyEventToMessage(Key(wxEVT_CHAR, 'e', false, wxChar(0xE9)));
-    EXPECT_EQ(character.message, WM_CHAR);
-    EXPECT_EQ(character.wParam, 0xE9u);
-}
-
 TEST(KeyEventToMessage, EveryMessageLiesInTheKeyboardRange)
 {
-    const wxEventType types[] = {wxEVT_KEY_DOWN, wxEVT_KEY_UP, wxEVT_CHAR};
-    const int codes[] = {'A', '7', WXK_RETURN, WXK_F1, WXK_HOME, WXK_SHIFT, ';'};
-    for (wxEventType type : types)
-        for (int code : codes)
+    for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP, wxEVT_CHAR})
+        for (int code : {int('A'), int('7'), int(WXK_RETURN), int(WXK_F1), int(WXK_HOME), int(WXK_SHIFT), int(';')})
             for (bool alt : {false, true}) {
                 const UINT message = KeyEventToMessage(Key(type, code, alt, wxChar(code < 128 ? code : 0))).message;
                 EXPECT_GE(message, WM_KEYDOWN);
