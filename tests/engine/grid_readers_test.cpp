@@ -20,7 +20,7 @@ std::string ReadFailure(const std::string& contents)
 
 using PatternFileTest = FreshAlphabetTest;
 
-TEST_F(PatternFileTest, OpenCellsBlocksAndSlotsInOrder)
+TEST_F(PatternFileTest, OpenCellsBlocksAndSlotsAcrossBeforeDown)
 {
     TempFile file("3 2\n+ +\n+++\n");
     Grid grid(4, 4);
@@ -28,6 +28,10 @@ TEST_F(PatternFileTest, OpenCellsBlocksAndSlotsInOrder)
     EXPECT_EQ(Printed(grid, 0), "+ +\n+++\n");
     std::vector<std::vector<int>> expected = {{0}, {2}, {3, 4, 5}, {0, 3}, {4}, {2, 5}};
     EXPECT_EQ(AllSlots(grid), expected);
+    const Cell& corner = grid.CellAt(2, 1);
+    EXPECT_EQ(corner.referenceCount, 2);
+    EXPECT_EQ(corner.references[0].first, 2);
+    EXPECT_EQ(corner.references[1].first, 1) << "position within the down slot";
     EXPECT_TRUE(grid.CellAt(1, 0).locked);
     EXPECT_FALSE(grid.CellAt(0, 0).locked);
 }

@@ -9,19 +9,6 @@ namespace {
 
 using GridTest = FreshAlphabetTest;
 
-TEST_F(GridTest, NewGridHasEmptyCellsAndAcrossSlotsBeforeDownSlots)
-{
-    Grid grid(4, 4);
-    EXPECT_EQ(grid.cellCount, 16);
-    for (const Cell& cell : grid.cells)
-        EXPECT_EQ(cell.symbol, EmptySymbol);
-    std::vector<std::vector<int>> expected = {{0, 1, 2, 3},   {4, 5, 6, 7},   {8, 9, 10, 11}, {12, 13, 14, 15},
-                                              {0, 4, 8, 12},  {1, 5, 9, 13},  {2, 6, 10, 14}, {3, 7, 11, 15}};
-    EXPECT_EQ(AllSlots(grid), expected);
-    EXPECT_EQ(grid.CellAt(1, 2).referenceCount, 2);
-    EXPECT_EQ(grid.CellAt(1, 2).references[1].first, 2) << "position within the down slot";
-}
-
 TEST_F(GridTest, ResizeBounds)
 {
     Grid grid(4, 4);

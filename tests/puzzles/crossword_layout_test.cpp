@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "engine/error.h"
 #include "engine/grid.h"
 #include "puzzle_test_support.h"
 #include "puzzles/crossword_layout.h"
@@ -71,36 +69,38 @@ const std::vector<std::string> AnimalWords = {
     "goose",    "mouse",   "rat",    "bear",   "wolf",   "fox",      "deer",     "moose",  "camel",   "llama",
     "panda",    "otter",   "beaver", "bat",    "spider", "ant",      "bee",      "butterfly", "snail", "crab"};
 
-TEST_F(CrosswordLayoutTest, SingleWordLiesAcrossTheMiddleRow)
+// The longest word that fits the pattern's width is the root, centred on row 12;
+// words sharing no letter with it stay out.
+TEST_F(CrosswordLayoutTest, LoneRootLiesAcrossTheMiddleRow)
 {
-    Grid grid = Layout(WordList({"apple"}));
-    ASSERT_EQ(grid.width, 25);
-    ASSERT_EQ(grid.height, 25);
-    EXPECT_EQ(Text(grid, 10, 12, 1, 0, 5), "apple");
-    EXPECT_EQ(LetterCount(grid), 5);
-    for (const Cell& cell : grid.cells)
-        EXPECT_TRUE(cell.HasLetter() || cell.symbol == EmptySymbol);
-    EXPECT_EQ(placed, 1u);
-}
-
-TEST_F(CrosswordLayoutTest, OneLetterWordStandsAloneInTheCentre)
-{
-    Grid grid = Layout(WordList({"i"}));
-    EXPECT_EQ(Text(grid, 12, 12, 1, 0, 1), "i");
-    EXPECT_EQ(LetterCount(grid), 1);
-}
-
-TEST_F(CrosswordLayoutTest, WordsWithoutACommonLetterKeepOnlyTheRoot)
-{
-    Grid grid = Layout(WordList({"abc", "defg"}));
-    EXPECT_EQ(Text(grid, 10, 12, 1, 0, 4), "defg");
-    EXPECT_EQ(LetterCount(grid), 4);
-    EXPECT_EQ(placed, 1u);
-
-    ResetAlphabet();
-    grid = Layout(WordList({"abc", "def"}));
-    EXPECT_EQ(Text(grid, 11, 12, 1, 0, 3), "abc");
-    EXPECT_EQ(LetterCount(grid), 3);
+    const std::string alphabet = "abcdefghijklmnopqrstuvwxyz";
+    const struct {
+        std::vector<std::string> words;
+        std::string root;
+        int column;
+    } cases[] = {
+        {{"apple"}, "apple", 10},
+        {{"i"}, "i", 12},
+        {{"abc", "defg"}, "defg", 10},
+        {{"abc", "def"}, "abc", 11},  // the first of equally long words
+        {{alphabet, "hello"}, "hello", 10},
+        {{alphabet}, "", 0},
+        {{alphabet.substr(0, 25)}, alphabet.substr(0, 25), 0},
+    };
+    for (const auto& c : cases) {
+        ResetAlphabet();
+        Dictionary list;
+        for (const std::string& word : c.words)
+            list.AddWord(word, "");
+        Grid grid = Layout(list);
+        ASSERT_EQ(grid.width, 25);
+        ASSERT_EQ(grid.height, 25);
+        EXPECT_EQ(Text(grid, c.column, 12, 1, 0, int(c.root.size())), c.root);
+        EXPECT_EQ(LetterCount(grid), int(c.root.size())) << c.root;
+        EXPECT_EQ(placed, c.root.empty() ? 0u : 1u);
+        for (const Cell& cell : grid.cells)
+            ASSERT_TRUE(cell.HasLetter() || cell.symbol == EmptySymbol);
+    }
 }
 
 TEST_F(CrosswordLayoutTest, FirstEquallyCompactCrossingIsKept)
@@ -129,24 +129,6 @@ TEST_F(CrosswordLayoutTest, DownWordNeverEndsOnTheLastRow)
     EXPECT_EQ(placed, 1u);
 }
 
-TEST_F(CrosswordLayoutTest, RootLongerThanThePatternGivesWayToTheNextLongest)
-{
-    Grid grid = Layout(WordList({"abcdefghijklmnopqrstuvwxyz", "hello"}));
-    EXPECT_EQ(Text(grid, 10, 12, 1, 0, 5), "hello");
-    EXPECT_EQ(LetterCount(grid), 5);
-    for (int y = 0; y < grid.height; ++y)
-        EXPECT_FALSE(grid.CellAt(-1, y).HasLetter());
-
-    ResetAlphabet();
-    Grid empty = Layout(WordList({"abcdefghijklmnopqrstuvwxyz"}));
-    EXPECT_EQ(LetterCount(empty), 0);
-    EXPECT_EQ(placed, 0u);
-
-    ResetAlphabet();
-    Grid widest = Layout(WordList({"abcdefghijklmnopqrstuvwxy"}));
-    EXPECT_EQ(Text(widest, 0, 12, 1, 0, 25), "abcdefghijklmnopqrstuvwxy");
-}
-
 TEST_F(CrosswordLayoutTest, StepCapEndsALongSearchWithAClashFreeGrid)
 {
     Dictionary list;
@@ -170,18 +152,7 @@ TEST_F(CrosswordLayoutTest, StepCapEndsALongSearchWithAClashFreeGrid)
 TEST_F(CrosswordLayoutTest, MissingOrUnreadablePatternIsAnErrorNamingTheFile)
 {
     Dictionary list = WordList({"cat"});
-    EmptyWorkingDirectory elsewhere;
-    for (bool present : {false, true}) {
-        if (present)
-            std::filesystem::create_directory("25x25");
-        CrosswordLayout layout(list.words);
-        try {
-            layout.Generate();
-            ADD_FAILURE() << "no error";
-        } catch (const error& e) {
-            EXPECT_NE(e.message().find("25x25"), std::string::npos) << e.message();
-        }
-    }
+    ExpectErrorNamingMissingFile("25x25", [&] { CrosswordLayout(list.words).Generate(); });
 }
 
 }  // namespace

@@ -8,11 +8,6 @@
 
 namespace {
 
-const std::string NoSelect =
-    R"(document.onselectstart=new Function ("return false"); document.onmousedown=new Function ("return false"); )"
-    R"(document.onmouseup=new Function ("return false"); window.onmousedown=new Function ("return false"); )"
-    R"(window.onmouseup=new Function ("return false");)";
-
 const std::string SheetHead =
     R"(<html><head><style>.cell { border-style: solid; border-width:1px; border-color:black; position:relative; color:red} )"
     R"(.tab { border-style: solid; border-width:3px; border-color:#666; position:relative} )"
@@ -76,29 +71,22 @@ TEST_F(CrosswordPageTest, CrossingWordsGiveTheWholeSolutionSheet)
     EXPECT_EQ(Sheet(grid, list, true), expected);
 }
 
-TEST_F(CrosswordPageTest, SingleWordOnRowTwelve)
+TEST_F(CrosswordPageTest, SingleWordOnRowTwelveWithoutAClueAndItsPuzzleSheet)
 {
     Write(grid, "apple", 10, 12, 1, 0);
-    Dictionary list = ClueList({{"apple", "fruit"}});
+    Dictionary list = WordList({"apple"});
     std::string page = Sheet(grid, list, true);
     EXPECT_EQ(page.rfind(SheetHead + "150\">\n<tr>", 0), 0u);
     EXPECT_EQ(CountOf(page, "<tr>"), 1 + 1);  // the letter row and the lists' row
     EXPECT_EQ(CountOf(page, R"(class="cell")"), 1);
     EXPECT_EQ(CountOf(page, R"(class="cell nl")"), 4);
-    EXPECT_NE(page.find(Lists("1. fruit<br/>", "")), std::string::npos);
-}
-
-TEST_F(CrosswordPageTest, PuzzleSheetHidesLettersButKeepsNumbers)
-{
-    Write(grid, "cat", 11, 12, 1, 0);
-    Dictionary list = WordList({"cat"});
-    std::string page = Sheet(grid, list, false);
-    EXPECT_NE(page.find(R"(class="cell"><div class="pos"><font size="-5">1</font></div>&nbsp;<td)"),
-              std::string::npos);
-    EXPECT_NE(page.find(R"(class="cell nl">&nbsp;</tr>)"), std::string::npos);
-    EXPECT_EQ(page.find("<center>C"), std::string::npos);
-    // A word without a clue still gets its numbered line.
     EXPECT_NE(page.find(Lists("1. <br/>", "")), std::string::npos);
+
+    std::string puzzle = Sheet(grid, list, false);
+    EXPECT_NE(puzzle.find(R"(class="cell"><div class="pos"><font size="-5">1</font></div>&nbsp;<td)"),
+              std::string::npos);
+    EXPECT_NE(puzzle.find(R"(class="cell nl">&nbsp;</tr>)"), std::string::npos);
+    EXPECT_EQ(puzzle.find("<center>A"), std::string::npos);
 }
 
 TEST_F(CrosswordPageTest, SharedStartGetsOneNumberInBothLists)
@@ -129,25 +117,17 @@ TEST_F(CrosswordPageTest, GridWithoutLettersKeepsTheStartBox)
     EXPECT_EQ(Sheet(grid, list, true), SheetHead + "-3000\">\n" + Lists("", ""));
 }
 
-TEST_F(CrosswordPageTest, UserTextCannotBecomeMarkup)
+// User text is escaped; only small letters become capitals, so a blank or a digit stays itself.
+TEST_F(CrosswordPageTest, LettersAndCluesAreWrittenAsText)
 {
     Write(grid, "a<b", 3, 3, 1, 0);
+    Write(grid, "\xe9t\xe9 7", 3, 5, 1, 0);
     Dictionary list = ClueList({{"a<b", "<script>alert('x')</script> & more"}});
     std::string page = Sheet(grid, list, true);
     EXPECT_EQ(page.find("<script>alert"), std::string::npos);
     EXPECT_NE(page.find("1. &lt;script&gt;alert('x')&lt;/script&gt; &amp; more<br/>"), std::string::npos);
-    EXPECT_NE(page.find("<center>&lt;</center>"), std::string::npos);
-}
-
-TEST_F(CrosswordPageTest, OnlyLowerCaseLettersAreCapitalised)
-{
-    Write(grid, "\xe9t\xe9 7", 3, 3, 1, 0);
-    Dictionary list;
-    std::string page = Sheet(grid, list, true);
-    EXPECT_NE(page.find("<center>\xc9</center>"), std::string::npos);
-    EXPECT_NE(page.find("<center>T</center>"), std::string::npos);
-    EXPECT_NE(page.find("<center> </center>"), std::string::npos);
-    EXPECT_NE(page.find("<center>7</center>"), std::string::npos);
+    for (const char* letter : {"&lt;", "\xc9", "T", " ", "7"})
+        EXPECT_NE(page.find(std::string("<center>") + letter + "</center>"), std::string::npos) << letter;
 }
 
 TEST_F(CrosswordPageTest, PlainPrintShowsTheWholeGridAndListsTheWords)

@@ -1,10 +1,12 @@
-// Writes the word search page of one placed word twice into a folder, as the
-// program shows it with the answers outlined (outlines_on.html) and without
-// (outlines_off.html), for the browser check of the drawing script.
+// Writes the word search page of "hello", placed across the middle of a full
+// 25 x 15 grid, into a folder twice, for the browser check of the drawing
+// script: with the answer outlined (outlines_on.html) and with the loader
+// returning at once (outlines_off.html).
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "engine/alphabet.h"
 #include "engine/dictionary.h"
@@ -12,49 +14,32 @@
 #include "engine/grid.h"
 #include "puzzles/page_text.h"
 
-namespace {
-
-// "hello" across the middle of a full 25 x 15 grid, columns 10 to 14 of row 7.
-Grid HelloGrid()
-{
-    Grid grid(25, 15);
-    for (Cell& cell : grid.cells)
-        cell.SetSymbol(Alphabet::SymbolOf('x'));
-    const std::string word = "hello";
-    for (int i = 0; i < int(word.size()); ++i)
-        grid.CellAt(10 + i, 7).SetSymbol(Alphabet::SymbolOf(word[i]));
-    grid.placements.push_back(Placement{10, 7, 14, 7});
-    return grid;
-}
-
-void WritePage(const std::string& path, std::string page, const std::string& load)
-{
-    ReplaceFirst(page, "#load#", load);
-    ReplaceFirst(page, "#title#", "Outline");
-    std::ofstream(path) << page;
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     if (argc != 2) {
         std::cerr << "usage: outline_page_writer <folder>\n";
         return 2;
     }
-    ResetAlphabet();
+    const std::string middleRow = "xxxxxxxxxxhelloxxxxxxxxxx";
+    Grid grid(25, 15);
+    for (int y = 0; y < grid.height; ++y)
+        for (int x = 0; x < grid.width; ++x)
+            grid.CellAt(x, y).SetSymbol(Alphabet::SymbolOf(y == 7 ? middleRow[x] : 'x'));
+    grid.placements.push_back(Placement{10, 7, 14, 7});
     Dictionary list;
     list.AddWord("hello", "");
-    Grid grid = HelloGrid();
-    std::ostringstream page;
+    std::ostringstream out;
     try {
-        grid.WriteWordSearchHtml(page, list);
+        grid.WriteWordSearchHtml(out, list);
     } catch (const error& e) {
         std::cerr << e.message() << '\n';
         return 1;
     }
-    const std::string folder = argv[1];
-    WritePage(folder + "/outlines_on.html", page.str(), "");
-    WritePage(folder + "/outlines_off.html", page.str(), "return;");
+    for (const auto& [name, load] : {std::pair{"on", ""}, {"off", "return;"}}) {
+        std::string page = out.str();
+        ReplaceFirst(page, "#load#", load);
+        ReplaceFirst(page, "#title#", "Outline");
+        std::ofstream(std::string(argv[1]) + "/outlines_" + name + ".html") << page;
+    }
     return 0;
 }

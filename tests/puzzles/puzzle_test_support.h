@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
 
 #include "engine/alphabet.h"
 #include "engine/dictionary.h"
+#include "engine/error.h"
 
 // The alphabet is process-wide and holds 32 letters: every test starts afresh.
 class PuzzleTest : public testing::Test {
@@ -15,19 +19,26 @@ protected:
     void SetUp() override { ResetAlphabet(); }
 };
 
-inline Dictionary WordList(std::initializer_list<std::string> words)
-{
-    Dictionary list;
-    for (const std::string& word : words)
-        list.AddWord(word, "");
-    return list;
-}
+// Every page keeps itself from being selected; most open with it.
+const std::string NoSelect =
+    R"(document.onselectstart=new Function ("return false"); document.onmousedown=new Function ("return false"); )"
+    R"(document.onmouseup=new Function ("return false"); window.onmousedown=new Function ("return false"); )"
+    R"(window.onmouseup=new Function ("return false");)";
+const std::string ScriptOpening = "<html><head><script language=JavaScript>" + NoSelect;
 
 inline Dictionary ClueList(std::initializer_list<std::pair<std::string, std::string>> entries)
 {
     Dictionary list;
     for (const auto& entry : entries)
         list.AddWord(entry.first, entry.second);
+    return list;
+}
+
+inline Dictionary WordList(std::initializer_list<std::string> words)
+{
+    Dictionary list;
+    for (const std::string& word : words)
+        list.AddWord(word, "");
     return list;
 }
 
@@ -39,18 +50,30 @@ inline int CountOf(const std::string& text, const std::string& part)
     return count;
 }
 
-// Runs the rest of a test in a fresh empty working directory, where none of
-// the program's run-time files can be found.
-class EmptyWorkingDirectory {
-public:
-    EmptyWorkingDirectory();
-    ~EmptyWorkingDirectory();
-    EmptyWorkingDirectory(const EmptyWorkingDirectory&) = delete;
-    EmptyWorkingDirectory& operator=(const EmptyWorkingDirectory&) = delete;
-
-    std::string path() const { return path_; }
-
-private:
-    std::string previous_;
-    std::string path_;
-};
+// Runs `action` in an empty working folder, first without the run-time file
+// `name`, then with a folder of that name, which opens but cannot be read:
+// both times it must fail with an error naming the file.
+inline void ExpectErrorNamingMissingFile(const std::string& name, const std::function<void()>& action)
+{
+    namespace fs = std::filesystem;
+    struct Elsewhere {
+        fs::path previous = fs::current_path();
+        char path[29] = "/tmp/quillory-puzzles-XXXXXX";
+        Elsewhere() { fs::current_path(mkdtemp(path)); }
+        ~Elsewhere()
+        {
+            fs::current_path(previous);
+            fs::remove_all(path);
+        }
+    } elsewhere;
+    for (bool folder : {false, true}) {
+        if (folder)
+            fs::create_directory(name);
+        try {
+            action();
+            ADD_FAILURE() << "no error " << (folder ? "with a folder " : "without ") << name;
+        } catch (const error& e) {
+            EXPECT_NE(e.message().find(name), std::string::npos) << e.message();
+        }
+    }
+}

@@ -12,24 +12,6 @@
 
 namespace {
 
-class WordSearchGeneratorTest : public PuzzleTest {
-protected:
-    Grid Generate(const Dictionary& list)
-    {
-        WordSearchGenerator generator(list.words);
-        return generator.Generate();
-    }
-
-    static void ExpectEveryCellALetterAToZ(Grid& grid)
-    {
-        for (const Cell& cell : grid.cells) {
-            ASSERT_TRUE(cell.HasLetter());
-            char c = Alphabet::CharOf(cell.symbol);
-            EXPECT_TRUE(c >= 'a' && c <= 'z') << int(c);
-        }
-    }
-};
-
 TEST(RandomInRangeTest, StaysInRangeWithEvenCountsAlthoughRandReachesFarBeyond15Bits)
 {
     ASSERT_GT(RAND_MAX, 32767);  // the case the scaling must guard against
@@ -46,51 +28,40 @@ TEST(RandomInRangeTest, StaysInRangeWithEvenCountsAlthoughRandReachesFarBeyond15
         EXPECT_GT(count, draws / 8 * 9 / 10);
         EXPECT_LT(count, draws / 8 * 11 / 10);
     }
-    for (int i = 0; i < 10000; ++i) {
-        int letter = RandomInRange(97, 123);
-        ASSERT_GE(letter, 97);
-        ASSERT_LE(letter, 122);
-    }
     EXPECT_EQ(RandomInRange(0, 0), 0);
     EXPECT_EQ(RandomInRange(5, 5), 5);
 }
 
-TEST_F(WordSearchGeneratorTest, EmptyListGivesRandomLettersOnly)
-{
-    Grid grid = Generate(Dictionary());
-    EXPECT_EQ(grid.width, 25);
-    EXPECT_EQ(grid.height, 15);
-    EXPECT_TRUE(grid.placements.empty());
-    ExpectEveryCellALetterAToZ(grid);
-}
+class WordSearchGeneratorTest : public PuzzleTest {
+protected:
+    Grid Generate(const Dictionary& list) { return WordSearchGenerator(list.words).Generate(); }
+};
 
-TEST_F(WordSearchGeneratorTest, EveryPlacementReadsItsWordInListOrder)
+TEST_F(WordSearchGeneratorTest, EveryPlacementReadsItsWordInListOrderAmidRandomLettersAToZ)
 {
-    std::vector<std::string> words = {"teacher", "reader", "heart", "trade", "earth", "hat", "tree", "area"};
-    Dictionary list;
-    for (const std::string& word : words)
-        list.AddWord(word, "");
-    for (int run = 0; run < 20; ++run) {
-        Grid grid = Generate(list);
-        ASSERT_EQ(grid.placements.size(), words.size());
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            const Placement& p = grid.placements[i];
-            int length = std::max(std::abs(p.x2 - p.x1), std::abs(p.y2 - p.y1)) + 1;
-            EXPECT_EQ(length, int(words[i].size()));
-            EXPECT_EQ(grid.PlacedWordText(int(i)), words[i]);
+    const std::vector<std::string> lists[] = {
+        {}, {"teacher", "reader", "heart", "trade", "earth", "hat", "tree", "area", "i"}};
+    for (const std::vector<std::string>& words : lists) {
+        Dictionary list;
+        for (const std::string& word : words)
+            list.AddWord(word, "");
+        for (int run = 0; run < 20; ++run) {
+            Grid grid = Generate(list);
+            ASSERT_EQ(grid.width, 25);
+            ASSERT_EQ(grid.height, 15);
+            ASSERT_EQ(grid.placements.size(), words.size());
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                const Placement& p = grid.placements[i];
+                int length = std::max(std::abs(p.x2 - p.x1), std::abs(p.y2 - p.y1)) + 1;
+                EXPECT_EQ(length, int(words[i].size()));
+                EXPECT_EQ(grid.PlacedWordText(int(i)), words[i]);
+            }
+            for (const Cell& cell : grid.cells) {
+                char c = Alphabet::CharOf(cell.symbol);
+                ASSERT_TRUE(c >= 'a' && c <= 'z') << int(c);
+            }
         }
-        ExpectEveryCellALetterAToZ(grid);
     }
-}
-
-TEST_F(WordSearchGeneratorTest, OneLetterWordStartsAndEndsInOneCell)
-{
-    Grid grid = Generate(WordList({"i"}));
-    ASSERT_EQ(grid.placements.size(), 1u);
-    const Placement& p = grid.placements[0];
-    EXPECT_EQ(p.x1, p.x2);
-    EXPECT_EQ(p.y1, p.y2);
-    EXPECT_EQ(grid.PlacedWordText(0), "i");
 }
 
 TEST_F(WordSearchGeneratorTest, WordWiderThanTheGridBlocksTheWordsAfterIt)
