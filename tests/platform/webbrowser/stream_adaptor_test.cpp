@@ -40,23 +40,14 @@ private:
 
 }  // namespace
 
-TEST(StreamAdaptor, ServesThePrefixInReadsOfItsOwnBeforeThePage)
-{
-    IStreamAdaptorBase* adaptor = PageAdaptor("abc");
-    EXPECT_EQ(ReadOnce(adaptor, 4), "<htm");
-    EXPECT_EQ(ReadOnce(adaptor, 50), "l>");
-    EXPECT_EQ(ReadOnce(adaptor, 50), "abc");
-    EXPECT_EQ(ReadOnce(adaptor, 50), "");
-    EXPECT_EQ(ReadOnce(adaptor, 50), "");
-    adaptor->Release();
-}
-
-TEST(StreamAdaptor, SplitsThePageIntoTheSizesAsked)
+TEST(StreamAdaptor, ServesThePrefixInReadsOfItsOwnThenThePageInTheSizesAsked)
 {
     IStreamAdaptorBase* adaptor = PageAdaptor("page");
-    EXPECT_EQ(ReadOnce(adaptor, 6), "<html>");
+    EXPECT_EQ(ReadOnce(adaptor, 4), "<htm");
+    EXPECT_EQ(ReadOnce(adaptor, 50), "l>");
     EXPECT_EQ(ReadOnce(adaptor, 3), "pag");
     EXPECT_EQ(ReadOnce(adaptor, 3), "e");
+    EXPECT_EQ(ReadOnce(adaptor, 3), "");
     EXPECT_EQ(ReadOnce(adaptor, 3), "");
     adaptor->Release();
 }
@@ -83,7 +74,6 @@ TEST(StreamAdaptor, AnswersForTheStreamInterfacesOnly)
     EXPECT_EQ(adaptor->QueryInterface(IID_IDispatch, &object), E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     EXPECT_EQ(adaptor->QueryInterface(IID_IStream, nullptr), E_FAIL);
-    EXPECT_EQ(adaptor->Write("a", 1, nullptr), E_NOTIMPL);
     adaptor->Release();
 }
 
@@ -99,15 +89,13 @@ TEST(StreamAdaptor, LastReleaseDeletesTheWrappedStream)
     EXPECT_TRUE(gone);
 }
 
-TEST(DocHandler, ClaimsTheContextMenuAndAnswersOnlyItsInterfaces)
+TEST(DocHandler, AnswersOnlyItsInterfaces)
 {
     auto* handler = new MyDocHandler;
-    EXPECT_EQ(handler->ShowContextMenu(0, nullptr, nullptr, nullptr), S_OK);
     void* object = handler;
     EXPECT_EQ(handler->QueryInterface(IID_IOleCommandTarget, &object), E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     EXPECT_EQ(handler->QueryInterface(IID_IDocHostUIHandler, &object), S_OK);
     EXPECT_EQ(handler->Release(), 1u);
-    EXPECT_EQ(handler->GetHostInfo(nullptr), E_NOTIMPL);
     EXPECT_EQ(handler->Release(), 0u);
 }

@@ -3,10 +3,8 @@
 #include "platform/com/web_browser.h"
 #include "support/event_pump.h"
 
-#include <wx/app.h>
 #include <wx/display.h>
 #include <wx/webview.h>
-
 
 namespace {
 

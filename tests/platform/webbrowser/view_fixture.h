@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 
-#include <functional>
 #include <string>
 
 class wxWebView;
@@ -17,16 +16,11 @@ class InspectedView : public wxIEHtmlWin {
 public:
     using wxIEHtmlWin::wxIEHtmlWin;
     using wxIEHtmlWin::m_clientSite;
-    using wxIEHtmlWin::m_control;
     using wxIEHtmlWin::m_controlWindow;
-    using wxIEHtmlWin::m_events;
     using wxIEHtmlWin::m_eventsIdx;
     using wxIEHtmlWin::m_inPlaceActiveObject;
     using wxIEHtmlWin::m_inPlaceObject;
-    using wxIEHtmlWin::m_methodsIdx;
     using wxIEHtmlWin::m_oleObject;
-    using wxIEHtmlWin::m_props;
-    using wxIEHtmlWin::m_propsIdx;
     using wxIEHtmlWin::m_sinkConnections;
     using wxIEHtmlWin::m_webBrowser;
 
