@@ -111,7 +111,6 @@ TEST_F(AsciiGridTest, TextsThatAreNoPicture)
     EXPECT_EQ(grid.height, 0);
 
     grid.ReadAsciiGrid("no plus\nhere\n\n");
-    EXPECT_EQ(grid.width, -1);
     EXPECT_EQ(grid.cellCount, 0);
 
     grid.ReadAsciiGrid("+---+\n| a | b | c |\n+---+\n| d |\n+---+\n| e |\n");

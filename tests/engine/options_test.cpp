@@ -12,16 +12,16 @@ class OptionsTest : public testing::Test {
 protected:
     int Parse(std::vector<std::string> arguments)
     {
-        storage_ = std::move(arguments);
-        pointers_.clear();
-        for (std::string& a : storage_)
-            pointers_.push_back(a.data());
-        pointers_.push_back(nullptr);
+        arguments_ = std::move(arguments);
+        std::vector<char*> vector;
+        for (std::string& a : arguments_)
+            vector.push_back(a.data());
+        vector.push_back(nullptr);
         optionNextIndex = 0;
         fillerOptions = FillerOptions();
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        int result = ParseFillerOptions(int(storage_.size()), pointers_.data());
+        int result = ParseFillerOptions(int(arguments_.size()), vector.data());
         out = testing::internal::GetCapturedStdout();
         err = testing::internal::GetCapturedStderr();
         return result;
@@ -29,8 +29,7 @@ protected:
     std::string out, err;
 
 private:
-    std::vector<std::string> storage_;
-    std::vector<char*> pointers_;
+    std::vector<std::string> arguments_;  // the option argument points into them
 };
 
 TEST_F(OptionsTest, FramesStartUpVector)

@@ -35,16 +35,7 @@ std::string Lists(const std::string& across, const std::string& down)
 
 class CrosswordPageTest : public PuzzleTest {
 protected:
-    void Write(Grid& grid, const std::string& text, int x, int y, int dx, int dy)
-    {
-        for (char c : text) {
-            grid.CellAt(x, y).SetSymbol(Alphabet::SymbolOf(c));
-            x += dx;
-            y += dy;
-        }
-    }
-
-    std::string Sheet(Grid& grid, Dictionary& list, bool showLetters)
+    std::string Sheet(Dictionary& list, bool showLetters)
     {
         std::ostringstream out;
         grid.WriteCrosswordHtml(out, list, showLetters);
@@ -56,8 +47,8 @@ protected:
 
 TEST_F(CrosswordPageTest, CrossingWordsGiveTheWholeSolutionSheet)
 {
-    Write(grid, "cat", 11, 12, 1, 0);
-    Write(grid, "tab", 12, 11, 0, 1);
+    WriteWord(grid, "cat", 11, 12, 1, 0);
+    WriteWord(grid, "tab", 12, 11, 0, 1);
     Dictionary list = ClueList({{"cat", "pet"}, {"tab", "label"}});
     const std::string td = R"(<td width="30" height="30" class=")";
     std::string expected =
@@ -68,21 +59,21 @@ TEST_F(CrosswordPageTest, CrossingWordsGiveTheWholeSolutionSheet)
         R"(cell nt nl"><center>A</center></td>)" + td + R"(cell nt nl"><center>T</center></td></tr>)" + "<tr>" + td +
         R"(cell2 nl nt nb">&nbsp;</td>)" + td + R"(cell nt nl"><center>B</center></td>)" + td +
         R"(cell2 nl nt nb nr">&nbsp;</td></tr>)" + Lists("2. pet<br/>", "1. label<br/>");
-    EXPECT_EQ(Sheet(grid, list, true), expected);
+    EXPECT_EQ(Sheet(list, true), expected);
 }
 
 TEST_F(CrosswordPageTest, SingleWordOnRowTwelveWithoutAClueAndItsPuzzleSheet)
 {
-    Write(grid, "apple", 10, 12, 1, 0);
+    WriteWord(grid, "apple", 10, 12, 1, 0);
     Dictionary list = WordList({"apple"});
-    std::string page = Sheet(grid, list, true);
+    std::string page = Sheet(list, true);
     EXPECT_EQ(page.rfind(SheetHead + "150\">\n<tr>", 0), 0u);
     EXPECT_EQ(CountOf(page, "<tr>"), 1 + 1);  // the letter row and the lists' row
     EXPECT_EQ(CountOf(page, R"(class="cell")"), 1);
     EXPECT_EQ(CountOf(page, R"(class="cell nl")"), 4);
     EXPECT_NE(page.find(Lists("1. <br/>", "")), std::string::npos);
 
-    std::string puzzle = Sheet(grid, list, false);
+    std::string puzzle = Sheet(list, false);
     EXPECT_NE(puzzle.find(R"(class="cell"><div class="pos"><font size="-5">1</font></div>&nbsp;<td)"),
               std::string::npos);
     EXPECT_NE(puzzle.find(R"(class="cell nl">&nbsp;</tr>)"), std::string::npos);
@@ -91,22 +82,22 @@ TEST_F(CrosswordPageTest, SingleWordOnRowTwelveWithoutAClueAndItsPuzzleSheet)
 
 TEST_F(CrosswordPageTest, SharedStartGetsOneNumberInBothLists)
 {
-    Write(grid, "dog", 5, 5, 1, 0);
-    Write(grid, "dot", 5, 5, 0, 1);
+    WriteWord(grid, "dog", 5, 5, 1, 0);
+    WriteWord(grid, "dot", 5, 5, 0, 1);
     Dictionary list = ClueList({{"dog", "barks"}, {"dot", "point"}});
-    std::string page = Sheet(grid, list, true);
+    std::string page = Sheet(list, true);
     EXPECT_EQ(CountOf(page, "<div class=\"pos\">"), 1);
     EXPECT_NE(page.find(Lists("1. barks<br/>", "1. point<br/>")), std::string::npos);
 }
 
 TEST_F(CrosswordPageTest, EnclosedEmptyCellIsShaded)
 {
-    Write(grid, "abc", 4, 4, 1, 0);
-    Write(grid, "abc", 4, 6, 1, 0);
-    Write(grid, "aba", 4, 4, 0, 1);
-    Write(grid, "cbc", 6, 4, 0, 1);
+    WriteWord(grid, "abc", 4, 4, 1, 0);
+    WriteWord(grid, "abc", 4, 6, 1, 0);
+    WriteWord(grid, "aba", 4, 4, 0, 1);
+    WriteWord(grid, "cbc", 6, 4, 0, 1);
     Dictionary list;
-    std::string page = Sheet(grid, list, true);
+    std::string page = Sheet(list, true);
     EXPECT_EQ(CountOf(page, R"(class="cell2 nl nt t">)"), 1);
     EXPECT_EQ(CountOf(page, " nb"), 0);
 }
@@ -114,16 +105,16 @@ TEST_F(CrosswordPageTest, EnclosedEmptyCellIsShaded)
 TEST_F(CrosswordPageTest, GridWithoutLettersKeepsTheStartBox)
 {
     Dictionary list;
-    EXPECT_EQ(Sheet(grid, list, true), SheetHead + "-3000\">\n" + Lists("", ""));
+    EXPECT_EQ(Sheet(list, true), SheetHead + "-3000\">\n" + Lists("", ""));
 }
 
 // User text is escaped; only small letters become capitals, so a blank or a digit stays itself.
 TEST_F(CrosswordPageTest, LettersAndCluesAreWrittenAsText)
 {
-    Write(grid, "a<b", 3, 3, 1, 0);
-    Write(grid, "\xe9t\xe9 7", 3, 5, 1, 0);
+    WriteWord(grid, "a<b", 3, 3, 1, 0);
+    WriteWord(grid, "\xe9t\xe9 7", 3, 5, 1, 0);
     Dictionary list = ClueList({{"a<b", "<script>alert('x')</script> & more"}});
-    std::string page = Sheet(grid, list, true);
+    std::string page = Sheet(list, true);
     EXPECT_EQ(page.find("<script>alert"), std::string::npos);
     EXPECT_NE(page.find("1. &lt;script&gt;alert('x')&lt;/script&gt; &amp; more<br/>"), std::string::npos);
     for (const char* letter : {"&lt;", "\xc9", "T", " ", "7"})
@@ -133,7 +124,7 @@ TEST_F(CrosswordPageTest, LettersAndCluesAreWrittenAsText)
 TEST_F(CrosswordPageTest, PlainPrintShowsTheWholeGridAndListsTheWords)
 {
     Grid small(2, 2);
-    Write(small, "ab", 0, 0, 1, 0);
+    WriteWord(small, "ab", 0, 0, 1, 0);
     small.CellAt(0, 1).SetBlock();
     std::ostringstream out;
     small.Print(out, 2);

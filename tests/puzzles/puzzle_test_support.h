@@ -12,6 +12,7 @@
 #include "engine/alphabet.h"
 #include "engine/dictionary.h"
 #include "engine/error.h"
+#include "engine/grid.h"
 
 // The alphabet is process-wide and holds 32 letters: every test starts afresh.
 class PuzzleTest : public testing::Test {
@@ -40,6 +41,16 @@ inline Dictionary WordList(std::initializer_list<std::string> words)
     for (const std::string& word : words)
         list.AddWord(word, "");
     return list;
+}
+
+// Writes `text` into the grid from (x, y) one step of (dx, dy) per letter.
+inline void WriteWord(Grid& grid, const std::string& text, int x, int y, int dx, int dy)
+{
+    for (char c : text) {
+        grid.CellAt(x, y).SetSymbol(Alphabet::SymbolOf(c));
+        x += dx;
+        y += dy;
+    }
 }
 
 inline int CountOf(const std::string& text, const std::string& part)

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/grid.h"
 #include "puzzle_test_support.h"
@@ -12,17 +14,13 @@ namespace {
 
 std::string Outline(int x1, int y1, int x2, int y2) { return WriteAnswerOutline(Placement{x1, y1, x2, y2}); }
 
-std::string Lines(std::initializer_list<std::initializer_list<int>> corners)
+// The outline's four lines, from corner to corner and back to the first.
+std::string Lines(const std::vector<std::pair<int, int>>& p)
 {
-    std::vector<std::vector<int>> p;
-    for (auto corner : corners)
-        p.emplace_back(corner);
     std::ostringstream out;
-    for (int i = 0; i < 4; ++i) {
-        const auto& a = p[i];
-        const auto& b = p[(i + 1) % 4];
-        out << "jg_doc.drawLine(" << a[0] << "," << a[1] << "," << b[0] << "," << b[1] << ");\n";
-    }
+    for (int i = 0; i < 4; ++i)
+        out << "jg_doc.drawLine(" << p[i].first << "," << p[i].second << "," << p[(i + 1) % 4].first << ","
+            << p[(i + 1) % 4].second << ");\n";
     return out.str();
 }
 
@@ -44,8 +42,7 @@ class WordSearchPageTest : public PuzzleTest {
 protected:
     void Place(const std::string& word, int x, int y, int dx, int dy)
     {
-        for (std::size_t i = 0; i < word.size(); ++i)
-            grid.CellAt(x + int(i) * dx, y + int(i) * dy).SetSymbol(Alphabet::SymbolOf(word[i]));
+        WriteWord(grid, word, x, y, dx, dy);
         int last = int(word.size()) - 1;
         grid.placements.push_back(Placement{x, y, x + last * dx, y + last * dy});
     }
@@ -57,15 +54,6 @@ protected:
         return out.str();
     }
 
-    static std::string ScriptFileAsCopied()
-    {
-        std::ifstream in(PageScriptFile);
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string script = text.str();
-        return script + "\n";  // the line read at the end of the file, empty after the last line feed
-    }
-
     Grid grid{3, 2};
 };
 
@@ -75,8 +63,11 @@ TEST_F(WordSearchPageTest, WholePageOfOnePlacedWord)
     grid.CellAt(2, 0).SetSymbol(Alphabet::SymbolOf('q'));
     grid.CellAt(0, 1).SetSymbol(Alphabet::SymbolOf('z'));
     Dictionary list = WordList({"ox"});
+    std::stringstream script;
+    script << std::ifstream(PageScriptFile).rdbuf();
+    // The script's lines as copied, then the empty line read after its last line feed.
     std::string expected =
-        ScriptOpening + ScriptFileAsCopied() + "\n" +
+        ScriptOpening + script.str() + "\n\n" +
         "function loader() { #load# var jg_doc = new jsGraphics('mine');  jg_doc.setColor('#ff0000');\n" +
         Outline(0, 0, 1, 0) + "\n" +
         R"x(  jg_doc.paint(); }</script></head><body onload="loader()"><center><h1>#title#</h1>)x"
