@@ -1,56 +1,29 @@
 #include "platform/com/class_registry.h"
-#include "platform/com/ole_control.h"
 #include "platform/com/ole_initialize.h"
 #include "platform/com/running_object.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 const CLSID TestClass = {0x7E57C1A5, 0x0001, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x02}};
 
-// An object that may or may not say how it runs, and counts its references.
-class Runnable : public IRunnableObject {
+// An object with nothing but IUnknown, which counts its references.
+class Plain : public IUnknown {
 public:
-    explicit Runnable(bool runnable) : m_runnable(runnable) {}
-
     HRESULT QueryInterface(REFIID riid, void** object) override
     {
         *object = nullptr;
-        if (riid != IID_IUnknown && !(m_runnable && riid == IID_IRunnableObject))
+        if (riid != IID_IUnknown)
             return E_NOINTERFACE;
-        *object = static_cast<IRunnableObject*>(this);
+        *object = this;
         AddRef();
         return S_OK;
     }
     ULONG AddRef() override { return ++refs; }
     ULONG Release() override { return --refs; }
-    HRESULT GetRunningClass(CLSID*) override { return E_NOTIMPL; }
-    HRESULT Run(IBindCtx*) override
-    {
-        calls.push_back("Run");
-        return S_OK;
-    }
-    BOOL IsRunning() override { return TRUE; }
-    HRESULT LockRunning(BOOL lock, BOOL last) override
-    {
-        calls.push_back("LockRunning " + std::to_string(lock) + std::to_string(last));
-        return S_OK;
-    }
-    HRESULT SetContainedObject(BOOL contained) override
-    {
-        calls.push_back("SetContainedObject " + std::to_string(contained));
-        return S_OK;
-    }
 
     ULONG refs = 1;
-    std::vector<std::string> calls;
-
-private:
-    bool m_runnable;
 };
 
 class Factory : public IClassFactory {
@@ -69,7 +42,7 @@ public:
 
     ULONG refs = 1;
     int created = 0;
-    Runnable product{true};
+    Plain product;
 };
 
 }  // namespace
@@ -132,20 +105,9 @@ TEST(CoCreateInstance, CreatesOnlyRegisteredClassesAfterInitialisation)
     EXPECT_EQ(factory.created, 1);
 }
 
-TEST(RunningObject, GoesThroughIRunnableObject)
-{
-    Runnable object(true);
-    EXPECT_EQ(OleSetContainedObject(&object, TRUE), S_OK);
-    EXPECT_EQ(OleRun(&object), S_OK);
-    EXPECT_EQ(OleLockRunning(&object, TRUE, FALSE), S_OK);
-    EXPECT_EQ(object.calls, (std::vector<std::string>{"SetContainedObject 1", "Run", "LockRunning 10"}));
-    EXPECT_EQ(object.refs, 1u);
-    EXPECT_EQ(OleRun(nullptr), E_INVALIDARG);
-}
-
 TEST(RunningObject, WithoutIRunnableObjectALockHoldsAReference)
 {
-    Runnable object(false);
+    Plain object;
     EXPECT_EQ(OleRun(&object), S_OK);
     EXPECT_EQ(OleLockRunning(&object, TRUE, FALSE), S_OK);
     EXPECT_EQ(object.refs, 2u);
@@ -154,5 +116,4 @@ TEST(RunningObject, WithoutIRunnableObjectALockHoldsAReference)
     // An unlock without a lock releases nothing.
     OleLockRunning(&object, FALSE, FALSE);
     EXPECT_EQ(object.refs, 1u);
-    EXPECT_TRUE(object.calls.empty());
 }
