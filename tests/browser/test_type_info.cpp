@@ -5,9 +5,6 @@
 
 namespace {
 
-int outstanding = 0;
-int live = 0;
-
 // A function description with its parameters and pointed-to types in one block.
 struct FunctionBlock {
     FUNCDESC description;
@@ -15,11 +12,7 @@ struct FunctionBlock {
     std::vector<TYPEDESC> pointees;
 };
 
-std::map<FUNCDESC*, std::unique_ptr<FunctionBlock>>& HandedOut()
-{
-    static std::map<FUNCDESC*, std::unique_ptr<FunctionBlock>> blocks;
-    return blocks;
-}
+std::map<FUNCDESC*, std::unique_ptr<FunctionBlock>> handedOut;
 
 ELEMDESC Element(VARTYPE vt, USHORT flags)
 {
@@ -30,11 +23,6 @@ ELEMDESC Element(VARTYPE vt, USHORT flags)
 }
 
 }  // namespace
-
-TestTypeInfo::TestTypeInfo()
-{
-    ++live;
-}
 
 TestTypeInfo::~TestTypeInfo()
 {
@@ -59,16 +47,6 @@ TestTypeInfo* TestTypeInfo::Class(std::vector<TestImplType> implemented)
     return info;
 }
 
-int TestTypeInfo::Outstanding()
-{
-    return outstanding;
-}
-
-int TestTypeInfo::Live()
-{
-    return live;
-}
-
 HRESULT TestTypeInfo::QueryInterface(REFIID riid, void** object)
 {
     *object = nullptr;
@@ -77,11 +55,6 @@ HRESULT TestTypeInfo::QueryInterface(REFIID riid, void** object)
     *object = static_cast<ITypeInfo*>(this);
     AddRef();
     return S_OK;
-}
-
-ULONG TestTypeInfo::AddRef()
-{
-    return ULONG(++m_refs);
 }
 
 ULONG TestTypeInfo::Release()
@@ -135,14 +108,14 @@ HRESULT TestTypeInfo::GetFuncDesc(UINT index, FUNCDESC** description)
     desc.lprgelemdescParam = block->params.data();
     desc.elemdescFunc = Element(function.result, 0);
     *description = &desc;
-    HandedOut()[&desc].reset(block);
+    handedOut[&desc].reset(block);
     ++outstanding;
     return S_OK;
 }
 
 void TestTypeInfo::ReleaseFuncDesc(FUNCDESC* description)
 {
-    HandedOut().erase(description);
+    handedOut.erase(description);
     --outstanding;
 }
 

@@ -32,14 +32,14 @@ struct TestImplType {
     TestTypeInfo* info;
 };
 
-class TestTypeInfo : public ITypeInfo {
+class TestTypeInfo final : public ITypeInfo {
 public:
     static TestTypeInfo* Interface(TYPEKIND kind, const GUID& guid, std::vector<TestFunction> functions);
     // Takes over one reference on each implemented interface.
     static TestTypeInfo* Class(std::vector<TestImplType> implemented);
 
     HRESULT QueryInterface(REFIID riid, void** object) override;
-    ULONG AddRef() override;
+    ULONG AddRef() override { return ULONG(++m_refs); }
     ULONG Release() override;
     HRESULT GetTypeAttr(TYPEATTR** attributes) override;
     HRESULT GetTypeComp(ITypeComp**) override { return E_NOTIMPL; }
@@ -61,13 +61,14 @@ public:
     void ReleaseFuncDesc(FUNCDESC* description) override;
     void ReleaseVarDesc(VARDESC*) override {}
 
-    // Descriptions and attributes handed out and not yet given back, over all type infos.
-    static int Outstanding();
-    static int Live();
+    // Descriptions and attributes handed out and not yet given back, and the
+    // type infos alive, over all of them.
+    static inline int outstanding = 0;
+    static inline int live = 0;
 
 private:
-    TestTypeInfo();
-    virtual ~TestTypeInfo();
+    TestTypeInfo() { ++live; }
+    ~TestTypeInfo();
 
     std::atomic<LONG> m_refs{1};
     TYPEKIND m_kind = TKIND_COCLASS;
