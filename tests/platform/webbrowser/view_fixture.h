@@ -17,11 +17,9 @@ public:
     using wxIEHtmlWin::wxIEHtmlWin;
     using wxIEHtmlWin::m_clientSite;
     using wxIEHtmlWin::m_controlWindow;
-    using wxIEHtmlWin::m_eventsIdx;
     using wxIEHtmlWin::m_inPlaceActiveObject;
     using wxIEHtmlWin::m_inPlaceObject;
     using wxIEHtmlWin::m_oleObject;
-    using wxIEHtmlWin::m_sinkConnections;
     using wxIEHtmlWin::m_webBrowser;
 
     wxWebView* Page() const;

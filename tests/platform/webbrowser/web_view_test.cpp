@@ -1,11 +1,13 @@
 #include "view_fixture.h"
 
+#include "browser/active_x_event.h"
+#include "browser/active_x_events.h"
 #include "platform/com/class_registry.h"
+#include "platform/webbrowser/browser_type_info.h"
 #include "platform/webbrowser/web_browser_class.h"
 
 #include <wx/log.h>
 #include <wx/webview.h>
-
 
 namespace {
 
@@ -15,43 +17,6 @@ bool Contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
 }
-
-// An event sink that counts the browser's document-complete calls.
-class DocumentCompleteSink final : public IDispatch {
-public:
-    HRESULT QueryInterface(REFIID riid, void** object) override
-    {
-        *object = nullptr;
-        if (riid != IID_IUnknown && riid != IID_IDispatch)
-            return E_NOINTERFACE;
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++references; }
-    ULONG Release() override
-    {
-        if (--references > 0)
-            return references;
-        delete this;
-        return 0;
-    }
-    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override
-    {
-        if (id == 259 && params && params->cArgs == 2 && params->rgvarg[0].vt == (VT_VARIANT | VT_BYREF)) {
-            url = std::u16string(params->rgvarg[0].pvarVal->bstrVal);
-            ++completed;
-        }
-        return S_OK;
-    }
-
-    ULONG references = 0;
-    int completed = 0;
-    std::u16string url;
-};
 
 // A class factory that cannot make the control.
 class FailingFactory : public IClassFactory {
@@ -89,17 +54,20 @@ TEST_F(ViewTest, CharacterWithoutAWindows1252ByteCostsOnlyItself)
     EXPECT_EQ(view->DocumentSource(), "<html><p>\x80 ? caf\xE9</p>");
 }
 
-TEST_F(ViewTest, EventsOfTheControlReachTheSinks)
+// The control fires into the view's own sink, which hands the event on with its parameters.
+TEST_F(ViewTest, DocumentCompleteReachesTheViewAsAnEvent)
 {
-    EXPECT_EQ(view->m_eventsIdx.count(259), 1u);
-    EXPECT_EQ(view->m_sinkConnections.size(), 1u);
-    auto* sink = new DocumentCompleteSink;
-    sink->AddRef();
-    ASSERT_EQ(view->ConnectEventSink(DIID_DWebBrowserEvents2, sink), S_OK);
+    const wxEventType complete = wxNewEventType();
+    ActiveXEventTypesByDispId()[DISPID_DOCUMENTCOMPLETE] = std::make_unique<wxEventType>(complete);
+    wxVariant params;
+    view->Bind(wxEventTypeTag<wxActiveXEvent>(complete), [&](wxActiveXEvent& event) { params = event.m_params; });
     ASSERT_TRUE(view->LoadString("<body>done</body>"));
-    EXPECT_TRUE(PumpUntil([&] { return sink->completed > 0; }));
-    EXPECT_EQ(sink->url, u"about:blank");
-    sink->Release();
+    EXPECT_TRUE(PumpUntil([&] { return !params.IsNull(); }));
+    ActiveXEventTypesByDispId().erase(DISPID_DOCUMENTCOMPLETE);
+    EXPECT_EQ(params.GetName(), "DocumentComplete");
+    ASSERT_EQ(params.GetCount(), 2u);
+    EXPECT_EQ(params[1].GetName(), "URL");
+    EXPECT_EQ(params[1].GetString(), "about:blank");
 }
 
 TEST(ViewWithoutBrowser, ReportsTheMissingControlAndShowsNothing)
