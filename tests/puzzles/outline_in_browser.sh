@@ -1,13 +1,11 @@
 #!/bin/bash
-# Loads the word search page in headless Chromium and counts the red pixels of
-# the answer outline: the outlined page must show a box around "hello" in the
-# middle of the letter table, the page whose loader returns at once none.
-# usage: outline_in_browser.sh <outline_page_writer>
+# Loads the word search pages of a folder in headless Chromium and counts the
+# red pixels of the answer outline: the outlined page (outlines_on.html) must
+# show a box around "hello" in the middle of the letter table, the page whose
+# loader returns at once (outlines_off.html) none.
+# usage: outline_in_browser.sh <folder>
 set -euo pipefail
-writer=$1
-work=$(mktemp -d /tmp/quillory-outline-XXXXXX)
-trap 'rm -rf "$work"' EXIT
-"$writer" "$work"
+work=$1
 
 width=1000
 height=800
