@@ -1,5 +1,8 @@
 #include "dialog_script.h"
 
+#include <fstream>
+#include <sstream>
+
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/filedlg.h>
@@ -23,7 +26,6 @@ int DialogScript::Answer(wxDialog* dialog)
         PumpUntil([files] { return !files->GetPath().empty(); }, 2000);
         return wxID_OK;
     }
-    dialogTitles.push_back(dialog->GetTitle());
     if (onDialog)
         onDialog(dialog);
     return wxID_OK;
@@ -73,3 +75,11 @@ bool PageShows(Puzzle& puzzle, const std::string& text)
 }
 
 bool IsClosing(wxWindow* dialog) { return wxTheApp->IsScheduledForDestruction(dialog); }
+
+std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

@@ -19,7 +19,6 @@ public:
     std::vector<wxString> messages;
     std::vector<std::string> paths;
     std::function<void(wxDialog*)> onDialog;
-    std::vector<wxString> dialogTitles;
 
 private:
     int Answer(wxDialog* dialog);
@@ -39,3 +38,6 @@ bool PageShows(Puzzle& puzzle, const std::string& text);
 
 // A dialog that was asked to go: it destroys itself, and its modal run ends.
 bool IsClosing(wxWindow* dialog);
+
+// The bytes of a file, empty when it cannot be read.
+std::string FileText(const std::string& path);

@@ -12,14 +12,6 @@
 
 namespace {
 
-std::string FileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Save and Open as the menus run them, with the file dialogs answered.
 class DocumentCommandsTest : public testing::Test {
 protected:
@@ -173,21 +165,6 @@ TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
         EXPECT_NE(script.messages[0].find(path), wxString::npos);
         EXPECT_EQ(FileText("load.log"), "start\n");
     }
-}
-
-TEST_F(DocumentCommandsTest, HandWrittenDocumentsOpen)
-{
-    std::string path = folder + "/search.qzl";
-    std::ofstream(path, std::ios::binary)
-        << "<document type=\"wordsearch\">\r\n<wordlist>cat\tA pet\r\ndog\t\r\n</wordlist>\r\n<title>Pets</title>\r\n"
-           "<grid>+---+---+---+\r\n| c | a | t |\r\n+---+---+---+\r\n| d | o | g |\r\n+---+---+---+\r\n</grid>\r\n"
-           "<solution x1=\"0\" y1=\"0\" x2=\"2\" y2=\"0\"/>\r\n<solution x1=\"0\" y1=\"1\" x2=\"2\" y2=\"1\"/>\r\n"
-           "</document>";
-    Puzzle* opened = Open(path);
-    ASSERT_NE(opened, nullptr);
-    ASSERT_EQ(opened->grid.placements.size(), 2u);
-    EXPECT_EQ(opened->grid.PlacedWordText(1), "dog");
-    EXPECT_TRUE(PageShows(*opened, "Pets"));
 }
 
 }  // namespace
