@@ -1,20 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include <wx/app.h>
-#include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/toolbar.h>
 
-#include "app/edit_crossword_panel.h"
 #include "app/frame.h"
 #include "dialog_script.h"
 #include "app/gui_test_main.h"
 #include "app/puzzle.h"
 #include "platform/help/chm_help_frame.h"
-#include "browser/IEHtmlWin.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -51,7 +46,6 @@ TEST_F(FrameTest, MenusCarryTheirLabelsAndIds)
         wxMenuItem* found = bar->FindItem(item.id);
         ASSERT_NE(found, nullptr) << item.label;
         EXPECT_EQ(found->GetItemLabelText(), item.label);
-        EXPECT_FALSE(found->IsCheckable());
     }
     wxMenu* file = bar->GetMenu(0);
     EXPECT_EQ(file->FindItemByPosition(0)->GetItemLabelText(), "New...");
@@ -83,38 +77,15 @@ TEST_F(FrameTest, OnlyToolbarAndNotebookShowAfterStartUp)
     EXPECT_TRUE(frame.m_mgr.GetPane("notebook_content").IsShown());
     EXPECT_TRUE(frame.m_mgr.GetPane("tb2").IsShown());
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
-    EXPECT_EQ(frame.m_sidePanel, nullptr);
-    EXPECT_EQ(frame.m_perspectives.GetCount(), 2u);
-    EXPECT_EQ(frame.m_notebook_style, 0x200921);
 }
 
-TEST_F(FrameTest, AddedPuzzleBecomesTheCurrentTabWithTheSidePanel)
+TEST_F(FrameTest, AddedPuzzleBecomesTheCurrentTab)
 {
-    Puzzle* first = AddPuzzle(FreeformPuzzle, "First");
-    EXPECT_EQ(frame.m_notebook->GetPageCount(), 1u);
-    EXPECT_EQ(frame.CurrentPuzzle(), first);
-    ASSERT_NE(frame.m_sidePanel, nullptr);
-    EXPECT_TRUE(frame.m_mgr.GetPane("test10").IsShown());
-
+    AddPuzzle(FreeformPuzzle, "First");
     Puzzle* second = AddPuzzle(WordSearchPuzzle, "Second");
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 2u);
     EXPECT_EQ(frame.m_notebook->GetSelection(), 1);
     EXPECT_EQ(frame.CurrentPuzzle(), second);
-    EXPECT_EQ(frame.m_notebook->GetPageText(1), "Unnamed file");
-    frame.SetPageCaption(first, "first.qzl");
-    EXPECT_EQ(frame.m_notebook->GetPageText(0), "first.qzl");
-}
-
-TEST_F(FrameTest, ClosingTabsFreesTheirPuzzlesAndTheLastTakesThePanel)
-{
-    AddPuzzle(FreeformPuzzle, "One");
-    AddPuzzle(ScramblePuzzle, "Two");
-    CloseAllTabs();
-    EXPECT_TRUE(frame.m_pages.empty());
-    EXPECT_EQ(frame.m_sidePanel, nullptr);
-    EXPECT_FALSE(frame.m_mgr.GetPane("test10").IsOk());
-    AddPuzzle(BingoPuzzle, "Three");
-    EXPECT_EQ(frame.m_pages.size(), 1u);
-    EXPECT_NE(frame.m_sidePanel, nullptr);
 }
 
 TEST_F(FrameTest, EachKindShowsItsPageInTheTab)

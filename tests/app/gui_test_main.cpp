@@ -27,16 +27,20 @@ MyFrame& TestFrame()
     return *theFrame;
 }
 
-void CloseAllTabs()
+void CloseTab(size_t page)
 {
     MyFrame& frame = TestFrame();
-    while (frame.m_notebook->GetPageCount() > 0) {
-        wxAuiNotebookEvent close(wxEVT_AUINOTEBOOK_PAGE_CLOSE, frame.m_notebook->GetId());
-        close.SetSelection(int(frame.m_notebook->GetPageCount()) - 1);
-        close.SetEventObject(frame.m_notebook);
-        frame.OnDocumentTabClose(close);
-        frame.m_notebook->DeletePage(frame.m_notebook->GetPageCount() - 1);
-    }
+    wxAuiNotebookEvent close(wxEVT_AUINOTEBOOK_PAGE_CLOSE, frame.m_notebook->GetId());
+    close.SetSelection(int(page));
+    close.SetEventObject(frame.m_notebook);
+    frame.OnDocumentTabClose(close);
+    frame.m_notebook->DeletePage(page);
+}
+
+void CloseAllTabs()
+{
+    while (TestFrame().m_notebook->GetPageCount() > 0)
+        CloseTab(TestFrame().m_notebook->GetPageCount() - 1);
     PumpUntil([] { return false; }, 50);
 }
 

@@ -15,7 +15,10 @@ class Puzzle;
 // The main frame of the test process, built on first use like the program's own.
 MyFrame& TestFrame();
 
-// Closes every tab, as the user would, so each test starts from an empty notebook.
+// Closes a tab as the user would with its close button.
+void CloseTab(size_t page);
+
+// Closes every tab, so each test starts from an empty notebook.
 void CloseAllTabs();
 
 // Sends the main frame a command as its menus and toolbar do.

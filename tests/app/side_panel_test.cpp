@@ -1,5 +1,3 @@
-#include <memory>
-
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/spinctrl.h>
@@ -21,30 +19,15 @@ protected:
     void SetUp() override { CloseAllTabs(); }
     void TearDown() override { PumpUntil([] { return false; }, 20); }
 
-    // A puzzle made as a dialog's Done makes it.
-    Puzzle* AddPuzzle(PuzzleType type, const std::vector<std::pair<std::string, std::string>>& entries,
-                      const std::string& title = "Title")
+    Puzzle* AddPuzzle(PuzzleType type, const std::string& title = "Title")
     {
-        Dictionary list;
-        for (const auto& [word, clue] : entries)
-            list.AddWord(word, clue);
-        auto puzzle = std::make_unique<Puzzle>(type);
-        puzzle->Generate(list, title);
-        Puzzle* added = puzzle.get();
-        frame.AddPuzzlePage(puzzle.release(), "Unnamed file");
-        return added;
+        Dictionary birds;
+        birds.AddWord("heron", "wader");
+        birds.AddWord("robin", "red breast");
+        return AddGeneratedPuzzle(new Puzzle(type), birds, title);
     }
 
-    void Select(size_t page) { frame.m_notebook->SetSelection(page); }
     void TickShowSolutions(bool ticked) { Tick(frame.m_sidePanel, ShowSolutionsBox, ticked); }
-    void CloseTab(size_t page)
-    {
-        wxAuiNotebookEvent close(wxEVT_AUINOTEBOOK_PAGE_CLOSE, frame.m_notebook->GetId());
-        close.SetSelection(int(page));
-        close.SetEventObject(frame.m_notebook);
-        frame.OnDocumentTabClose(close);
-        frame.m_notebook->DeletePage(page);
-    }
     // "Edit word list" with the user's part played by `edit`.
     void EditWordList(const std::function<void(wxDialog*)>& edit)
     {
@@ -56,33 +39,28 @@ protected:
     DialogScript script;
 };
 
-const std::vector<std::pair<std::string, std::string>> Birds = {{"heron", "wader"}, {"robin", "red breast"}};
-
 }  // namespace
 
+// Closed tabs take their puzzles with them; a new panel starts unticked.
 TEST_F(SidePanel, ComesWithTheFirstTabAndGoesWithTheLast)
 {
     EXPECT_EQ(frame.m_sidePanel, nullptr);
-    AddPuzzle(FreeformPuzzle, Birds);
+    AddPuzzle(FreeformPuzzle);
     ASSERT_NE(frame.m_sidePanel, nullptr);
     wxAuiPaneInfo& pane = frame.m_mgr.GetPane("test10");
-    ASSERT_TRUE(pane.IsOk());
     EXPECT_EQ(pane.window, frame.m_sidePanel);
     EXPECT_TRUE(pane.IsShown());
-    EXPECT_EQ(pane.dock_direction, wxAUI_DOCK_BOTTOM);
-    EXPECT_FALSE(pane.IsFloatable());
-    EXPECT_FALSE(pane.HasCloseButton());
-    EXPECT_TRUE(pane.IsMovable());
 
     TickShowSolutions(true);
-    AddPuzzle(WordSearchPuzzle, Birds);
+    AddPuzzle(WordSearchPuzzle);
     CloseTab(0);
     EXPECT_NE(frame.m_sidePanel, nullptr);
     CloseTab(0);
     EXPECT_EQ(frame.m_sidePanel, nullptr);
     EXPECT_FALSE(frame.m_mgr.GetPane("test10").IsOk());
+    EXPECT_TRUE(frame.m_pages.empty());
 
-    Puzzle* next = AddPuzzle(FreeformPuzzle, Birds);
+    Puzzle* next = AddPuzzle(FreeformPuzzle);
     ASSERT_NE(frame.m_sidePanel, nullptr);
     EXPECT_FALSE(frame.m_sidePanel->ShowSolutions());
     EXPECT_FALSE(next->showSolution);
@@ -90,29 +68,23 @@ TEST_F(SidePanel, ComesWithTheFirstTabAndGoesWithTheLast)
 
 TEST_F(SidePanel, ShowSolutionsActsOnTheCurrentTabAndEveryTabThatComesForward)
 {
-    Puzzle* crossword = AddPuzzle(FreeformPuzzle, Birds);
-    Puzzle* search = AddPuzzle(WordSearchPuzzle, Birds);
+    Puzzle* crossword = AddPuzzle(FreeformPuzzle);
+    Puzzle* search = AddPuzzle(WordSearchPuzzle);
 
     TickShowSolutions(true);
     EXPECT_TRUE(search->showSolution);
     EXPECT_FALSE(crossword->showSolution);
 
-    Select(0);
+    frame.m_notebook->SetSelection(0);
     EXPECT_TRUE(crossword->showSolution);
     TickShowSolutions(false);
     EXPECT_FALSE(crossword->showSolution);
     EXPECT_TRUE(search->showSolution);
 
-    Select(1);
+    frame.m_notebook->SetSelection(1);
     EXPECT_FALSE(search->showSolution);
-}
-
-TEST_F(SidePanel, APuzzleAddedWhileTheBoxIsTickedShowsItsSolution)
-{
-    AddPuzzle(FreeformPuzzle, Birds);
     TickShowSolutions(true);
-    Puzzle* later = AddPuzzle(ScramblePuzzle, Birds);
-    EXPECT_TRUE(later->showSolution);
+    EXPECT_TRUE(AddPuzzle(ScramblePuzzle)->showSolution);
 }
 
 TEST_F(SidePanel, EditWordListOpensTheDialogOfThePuzzlesKindWithItsList)
@@ -124,7 +96,7 @@ TEST_F(SidePanel, EditWordListOpensTheDialogOfThePuzzlesKindWithItsList)
     for (const Case& c : {Case{FreeformPuzzle, true}, Case{ScramblePuzzle, true}, Case{WordSearchPuzzle, false}}) {
         SCOPED_TRACE(c.type);
         CloseAllTabs();
-        AddPuzzle(c.type, Birds, "Birds");
+        AddPuzzle(c.type, "Birds");
         bool seen = false;
         EditWordList([&](wxDialog* dialog) {
             seen = true;
@@ -146,12 +118,11 @@ TEST_F(SidePanel, EditWordListOpensTheDialogOfThePuzzlesKindWithItsList)
 
 TEST_F(SidePanel, EditingBingoCardsShowsTheirWordsAndSettings)
 {
-    Puzzle* cards = AddPuzzle(BingoPuzzle, {});
-    cards->numCards = 7;
-    cards->freeSpace = false;
     Dictionary list;
     list.AddWord("kite", "");
-    cards->SetWordList(list);
+    Puzzle* cards = AddGeneratedPuzzle(new Puzzle(BingoPuzzle), list, "Title");
+    cards->numCards = 7;
+    cards->freeSpace = false;
     EditWordList([&](wxDialog* dialog) {
         ASSERT_NE(dynamic_cast<BingoDlg*>(dialog), nullptr);
         EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), "kite");
@@ -167,8 +138,8 @@ TEST_F(SidePanel, EditingBingoCardsShowsTheirWordsAndSettings)
 
 TEST_F(SidePanel, FinishingAnEditRebuildsThePuzzleInItsOwnTab)
 {
-    AddPuzzle(FreeformPuzzle, Birds);
-    Puzzle* search = AddPuzzle(WordSearchPuzzle, Birds, "Birds");
+    AddPuzzle(FreeformPuzzle);
+    Puzzle* search = AddPuzzle(WordSearchPuzzle);
     EditWordList([&](wxDialog* dialog) {
         TypeRow(dialog, 2, "Wren");
         Press(dialog, DoneButton);
@@ -185,7 +156,7 @@ TEST_F(SidePanel, AnEmptiedGridKeepsTheWordsAndTakesTheNewTitle)
     for (PuzzleType type : {FreeformPuzzle, WordSearchPuzzle}) {
         SCOPED_TRACE(type);
         CloseAllTabs();
-        Puzzle* puzzle = AddPuzzle(type, Birds, "Birds");
+        Puzzle* puzzle = AddPuzzle(type);
         const int width = puzzle->grid.width;
         EditWordList([&](wxDialog* dialog) {
             WordGrid(dialog)->ClearGrid();
@@ -201,17 +172,14 @@ TEST_F(SidePanel, AnEmptiedGridKeepsTheWordsAndTakesTheNewTitle)
 
 TEST_F(SidePanel, EditingSeventyWordsShowsAndKeepsTheFirstFifty)
 {
-    std::vector<std::pair<std::string, std::string>> words;
-    for (char a = 'a'; a <= 'e'; ++a)
-        for (char b = 'a'; b <= 'e'; ++b)
-            for (char c = 'a'; c <= 'c'; ++c)
-                words.push_back({std::string{a, b, c}, ""});
-    words.resize(70);
-    Puzzle* scramble = AddPuzzle(ScramblePuzzle, words);
+    Dictionary list;
+    for (int i = 0; i < 70; ++i)
+        list.AddWord({char('a' + i / 26), char('a' + i % 26), 'z'}, "");
+    Puzzle* scramble = AddGeneratedPuzzle(new Puzzle(ScramblePuzzle), list, "Title");
     EditWordList([&](wxDialog* dialog) {
-        EXPECT_EQ(WordGrid(dialog)->GetCellValue(49, 0), words[49].first);
+        EXPECT_EQ(WordGrid(dialog)->GetCellValue(49, 0), "bxz");
         Press(dialog, DoneButton);
     });
     ASSERT_EQ(scramble->wordList.WordCount(), 50);
-    EXPECT_EQ(scramble->wordList.WordText(49), words[49].first);
+    EXPECT_EQ(scramble->wordList.WordText(49), "bxz");
 }
