@@ -26,6 +26,8 @@ const std::string PlainHead =
     NoSelect +
     R"(</script></head><body><center><h1>#title#</h1><table border="3" cellspacing="0" cellpadding="0" align="center" class="t">)";
 
+const std::string td = R"(<td width="30" height="30" class=")";
+
 std::string Lists(const std::string& across, const std::string& down)
 {
     return R"(</table></center><br/><br/><table align="center"><tr><td width="50%" valign="top"><h2>Across</h2>)" +
@@ -50,7 +52,6 @@ TEST_F(CrosswordPageTest, CrossingWordsGiveTheWholeSolutionSheet)
     WriteWord(grid, "cat", 11, 12, 1, 0);
     WriteWord(grid, "tab", 12, 11, 0, 1);
     Dictionary list = ClueList({{"cat", "pet"}, {"tab", "label"}});
-    const std::string td = R"(<td width="30" height="30" class=")";
     std::string expected =
         SheetHead + "90\">\n" + "<tr>" + td + R"(cell2 nl nt">&nbsp;</td>)" + td +
         R"(cell nl"><div class="pos"><font size="-5">1</font></div><center>T</center></td>)" + td +
@@ -80,24 +81,18 @@ TEST_F(CrosswordPageTest, SingleWordOnRowTwelveWithoutAClueAndItsPuzzleSheet)
     EXPECT_EQ(puzzle.find("<center>A"), std::string::npos);
 }
 
-TEST_F(CrosswordPageTest, SharedStartGetsOneNumberInBothLists)
-{
-    WriteWord(grid, "dog", 5, 5, 1, 0);
-    WriteWord(grid, "dot", 5, 5, 0, 1);
-    Dictionary list = ClueList({{"dog", "barks"}, {"dot", "point"}});
-    std::string page = Sheet(list, true);
-    EXPECT_EQ(CountOf(page, "<div class=\"pos\">"), 1);
-    EXPECT_NE(page.find(Lists("1. barks<br/>", "1. point<br/>")), std::string::npos);
-}
-
-TEST_F(CrosswordPageTest, EnclosedEmptyCellIsShaded)
+// A ring of four words: the corner where an across and a down word start gets
+// one number and a line in both lists; the empty cell enclosed by letters is shaded.
+TEST_F(CrosswordPageTest, SharedStartsAndTheEnclosedCell)
 {
     WriteWord(grid, "abc", 4, 4, 1, 0);
     WriteWord(grid, "abc", 4, 6, 1, 0);
     WriteWord(grid, "aba", 4, 4, 0, 1);
     WriteWord(grid, "cbc", 6, 4, 0, 1);
-    Dictionary list;
+    Dictionary list = ClueList({{"abc", "x"}, {"aba", "y"}, {"cbc", "z"}});
     std::string page = Sheet(list, true);
+    EXPECT_EQ(CountOf(page, "<div class=\"pos\">"), 3);
+    EXPECT_NE(page.find(Lists("1. x<br/>3. x<br/>", "1. y<br/>2. z<br/>")), std::string::npos);
     EXPECT_EQ(CountOf(page, R"(class="cell2 nl nt t">)"), 1);
     EXPECT_EQ(CountOf(page, " nb"), 0);
 }
@@ -128,7 +123,6 @@ TEST_F(CrosswordPageTest, PlainPrintShowsTheWholeGridAndListsTheWords)
     small.CellAt(0, 1).SetBlock();
     std::ostringstream out;
     small.Print(out, 2);
-    const std::string td = R"(<td width="30" height="30" class=")";
     std::string expected = PlainHead + "\n" + "<tr>" + td +
                            R"(cell"><div class="pos"><font size="-5">1</font></div><center>A</center></td>)" + td +
                            R"(cell nl"><div class="pos"><font size="-5">2</font></div><center>B</center></td></tr>)" +

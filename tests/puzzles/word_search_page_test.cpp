@@ -84,11 +84,8 @@ TEST_F(WordSearchPageTest, WholePageOfOnePlacedWord)
 
 TEST_F(WordSearchPageTest, NoPlacementsGiveAnEmptyLoaderTableAndList)
 {
-    Grid empty(0, 0);
     Dictionary list;
-    std::ostringstream out;
-    empty.WriteWordSearchHtml(out, list);
-    std::string page = out.str();
+    std::string page = Page(list);
     EXPECT_NE(page.find("function loader() { #load# var jg_doc = new jsGraphics('mine');  "
                         "jg_doc.setColor('#ff0000');\n  jg_doc.paint(); }"),
               std::string::npos);
