@@ -36,24 +36,3 @@ TEST(SafeArray, HoldsCopiesOfVariantsAndFreesThem)
     EXPECT_EQ(SafeArrayCreate(VT_EMPTY, 1, &bound), nullptr);
     EXPECT_EQ(SafeArrayCreate(VT_I4, 0, &bound), nullptr);
 }
-
-// A string array is given the string itself, not a pointer to it.
-TEST(SafeArray, StringsFromALowerBoundOtherThanZero)
-{
-    SAFEARRAYBOUND bound = {1, 5};
-    SAFEARRAY* array = SafeArrayCreate(VT_BSTR, 1, &bound);
-    LONG index = 5;
-    BSTR first = SysAllocString(u"first");
-    BSTR second = SysAllocString(u"second");
-    SafeArrayPutElement(array, &index, first);
-    SafeArrayPutElement(array, &index, second);
-    BSTR read = nullptr;
-    ASSERT_EQ(SafeArrayGetElement(array, &index, &read), S_OK);
-    EXPECT_EQ(std::u16string(read), u"second");
-    SysFreeString(read);
-    SysFreeString(first);
-    SysFreeString(second);
-    index = 4;
-    EXPECT_EQ(SafeArrayGetElement(array, &index, &read), DISP_E_BADINDEX);
-    SafeArrayDestroy(array);
-}
