@@ -1,11 +1,8 @@
 #include <cups/cups.h>
 #include <gtest/gtest.h>
-#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/msgdlg.h>
-#include <wx/sizer.h>
 #include <wx/spinctrl.h>
-#include <wx/stattext.h>
 
 #include <filesystem>
 #include <functional>
@@ -110,13 +107,6 @@ protected:
     }
     void TearDown() override { CloseAllTabs(); }
 
-    int RunDialog(const Action& action)
-    {
-        PrintAnswerer answer(action);
-        PrintDialog dialog(&TestFrame(), PrintDialogId, "Untitled1");
-        return dialog.ShowModal();
-    }
-
     void OpenPuzzle()
     {
         ResetAlphabet();
@@ -178,99 +168,25 @@ protected:
     }
 };
 
-TEST_F(PrintingTest, TheDialogIsLaidOutWithItsIdsTextsAndFont)
-{
-    PrintDialog dialog(&TestFrame(), PrintDialogId, "Untitled1");
-    EXPECT_EQ("Print Document", dialog.GetTitle());
-    EXPECT_EQ("dialog", dialog.GetName());
-    EXPECT_EQ(PrintDialogStyle, dialog.GetWindowStyleFlag() & PrintDialogStyle);
-
-    struct Expected {
-        int id;
-        const char* label;
-        const char* name;
-        wxSize size;
-    };
-    const Expected controls[] = {
-        {ID_PrinterLabel, "Choose printer", "WxStaticText1", wxDefaultSize},
-        {ID_Printers, nullptr, "WxComboBox1", wxSize(171, 21)},
-        {ID_CopiesLabel, "Number of copies", "WxStaticText2", wxDefaultSize},
-        {ID_Copies, nullptr, "wxSpinCtrl", wxSize(170, 22)},
-        {ID_Accept, "Accept", "WxButton1", wxSize(75, 25)},
-        {ID_Cancel, "Cancel", "WxButton2", wxSize(75, 25)},
-    };
-    for (const Expected& expected : controls) {
-        wxWindow* control = dialog.FindWindow(expected.id);
-        ASSERT_NE(nullptr, control) << expected.id;
-        EXPECT_EQ(expected.name, control->GetName());
-        if (expected.label) {
-            EXPECT_EQ(expected.label, control->GetLabel());
-        }
-        EXPECT_EQ(expected.size, control->GetMinSize()) << expected.name;
-        const wxFont font = control->GetFont();
-        EXPECT_EQ(8, font.GetPointSize()) << expected.name;
-        EXPECT_EQ("Tahoma", font.GetFaceName()) << expected.name;
-        EXPECT_EQ(wxFONTWEIGHT_NORMAL, font.GetWeight()) << expected.name;
-        EXPECT_EQ(wxFONTSTYLE_NORMAL, font.GetStyle()) << expected.name;
-    }
-
-    // Two columns: the labels left of their controls, the buttons in the last row's right cell.
-    auto* grid = wxDynamicCast(dialog.GetSizer(), wxFlexGridSizer);
-    ASSERT_NE(nullptr, grid);
-    EXPECT_EQ(2, grid->GetCols());
-    ASSERT_EQ(6u, grid->GetItemCount());
-    const int gridIds[] = {ID_PrinterLabel, ID_Printers, ID_CopiesLabel, ID_Copies};
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(gridIds[i], grid->GetItem(i)->GetWindow()->GetId());
-    EXPECT_EQ(0u, grid->GetItem(4)->GetSizer()->GetItemCount());
-    wxSizer* buttons = grid->GetItem(5)->GetSizer();
-    ASSERT_EQ(2u, buttons->GetItemCount());
-    EXPECT_EQ(ID_Accept, buttons->GetItem(size_t(0))->GetWindow()->GetId());
-    EXPECT_EQ(ID_Cancel, buttons->GetItem(size_t(1))->GetWindow()->GetId());
-
-    auto* copies = Child<wxSpinCtrl>(&dialog, ID_Copies);
-    EXPECT_EQ(1, dialog.Copies());
-    copies->SetValue(1000);
-    EXPECT_EQ(100, dialog.Copies());
-    copies->SetValue(0);
-    EXPECT_EQ(1, dialog.Copies());
-}
-
 TEST_F(PrintingTest, TheListShowsThePrintersWithTheDefaultSelected)
 {
     SetDefaultPrinterA("beta");
     PrintDialog dialog(&TestFrame(), PrintDialogId, "Untitled1");
+    EXPECT_EQ("Print Document", dialog.GetTitle());
+    for (const auto& [id, label] : {std::make_pair(ID_PrinterLabel, "Choose printer"),
+                                    std::make_pair(ID_CopiesLabel, "Number of copies"),
+                                    std::make_pair(ID_Accept, "Accept"), std::make_pair(ID_Cancel, "Cancel")})
+        EXPECT_EQ(label, dialog.FindWindow(id)->GetLabel());
     auto* printers = Child<wxComboBox>(&dialog, ID_Printers);
     ASSERT_EQ(2u, printers->GetCount());
     EXPECT_EQ("alpha", printers->GetString(0));
     EXPECT_EQ("beta", printers->GetString(1));
     EXPECT_EQ(1, printers->GetSelection());
     EXPECT_EQ("beta", dialog.SelectedPrinter());
-}
 
-TEST_F(PrintingTest, AcceptMakesTheChosenPrinterTheDefault)
-{
-    int copies = 0;
-    EXPECT_EQ(PrintAccepted, RunDialog([&](PrintDialog& dialog) {
-                  Choose(dialog, "beta", 3);
-                  Click(&dialog, ID_Accept);
-                  copies = dialog.Copies();
-              }));
-    EXPECT_EQ(3, copies);
-    EXPECT_EQ("beta", DefaultPrinter());
-}
-
-TEST_F(PrintingTest, CancelAndTheCloseBoxLeaveTheDefaultAlone)
-{
-    EXPECT_EQ(PrintCancelled, RunDialog([](PrintDialog& dialog) {
-                  Choose(dialog, "beta", 3);
-                  Click(&dialog, ID_Cancel);
-              }));
-    EXPECT_EQ(PrintCancelled, RunDialog([](PrintDialog& dialog) {
-                  Choose(dialog, "beta", 3);
-                  dialog.Close();
-              }));
-    EXPECT_EQ("alpha", DefaultPrinter());
+    EXPECT_EQ(1, dialog.Copies());
+    Child<wxSpinCtrl>(&dialog, ID_Copies)->SetValue(1000);
+    EXPECT_EQ(100, dialog.Copies());
 }
 
 TEST_F(PrintingTest, WithoutATabOnlyTheMessageIsShown)

@@ -18,19 +18,19 @@ OSVERSIONINFOA Version(std::uint32_t platform, std::uint32_t major) {
     return version;
 }
 
-const OSVERSIONINFOA kWindows98 = Version(VER_PLATFORM_WIN32_WINDOWS, 4);
-const OSVERSIONINFOA kNt4 = Version(VER_PLATFORM_WIN32_NT, 4);
-const OSVERSIONINFOA kXp = Version(VER_PLATFORM_WIN32_NT, 5);
-
 class SetDefaultPrinterByNameTest : public testing::Test {
 protected:
     void SetUp() override {
-        WriteProfileStringA("windows", nullptr, nullptr);
         cupsd.AddPrinter("alpha");
         cupsd.AddPrinter("beta");
         cupsd.SetServerDefault("alpha");
+        Reset();
     }
 
+    static void Reset() {
+        WriteProfileStringA("windows", nullptr, nullptr);
+        SetDefaultPrinterA("alpha");
+    }
     static std::string DefaultPrinter() {
         char name[256];
         std::uint32_t capacity = sizeof name;
@@ -46,44 +46,43 @@ protected:
 };
 
 TEST_F(SetDefaultPrinterByNameTest, ThisSystemMakesThePrinterTheUsersDefault) {
+    EXPECT_EQ(1, SetDefaultPrinterByName(nullptr));
+    EXPECT_EQ(1, SetDefaultPrinterByName("gamma"));
+    EXPECT_EQ("alpha", DefaultPrinter());
     EXPECT_EQ(0, SetDefaultPrinterByName("beta"));
     EXPECT_EQ("beta", DefaultPrinter());
     EXPECT_EQ("(none)", ProfileDevice());
 }
 
-TEST_F(SetDefaultPrinterByNameTest, AnUnknownPrinterFailsOnEveryFamily) {
-    EXPECT_EQ(1, SetDefaultPrinterByName("gamma"));
-    for (const OSVERSIONINFOA& version : {kWindows98, kNt4, kXp})
-        EXPECT_EQ(1, SetDefaultPrinterForVersion("gamma", version)) << version.dwPlatformId;
-    EXPECT_EQ("alpha", DefaultPrinter());
-    EXPECT_EQ("(none)", ProfileDevice());
-}
-
-TEST_F(SetDefaultPrinterByNameTest, ANullNameGives1AndTouchesNothing) {
-    EXPECT_EQ(1, SetDefaultPrinterByName(nullptr));
-    for (const OSVERSIONINFOA& version : {kWindows98, kNt4, kXp, Version(3, 10)})
-        EXPECT_EQ(1, SetDefaultPrinterForVersion(nullptr, version)) << version.dwPlatformId;
-    EXPECT_EQ("alpha", DefaultPrinter());
-    EXPECT_EQ("(none)", ProfileDevice());
-}
-
-TEST_F(SetDefaultPrinterByNameTest, TheWindows95FamilyMarksThePrintersRecord) {
-    EXPECT_EQ(0, SetDefaultPrinterForVersion("beta", kWindows98));
-    EXPECT_EQ("beta", DefaultPrinter());
-}
-
-TEST_F(SetDefaultPrinterByNameTest, NtBefore5WritesNameDriverAndPortToTheProfile) {
-    EXPECT_EQ(0, SetDefaultPrinterForVersion("beta", kNt4));
-    EXPECT_EQ("beta,Quillory File Printer,file://" + cupsd.OutputPath("beta").string(),
-              ProfileDevice());
-    EXPECT_EQ("alpha", DefaultPrinter());
-}
-
-TEST_F(SetDefaultPrinterByNameTest, AnotherPlatformDoesNothingAndSucceeds) {
-    for (std::uint32_t platform : {VER_PLATFORM_WIN32s, 3u})
-        EXPECT_EQ(0, SetDefaultPrinterForVersion("beta", Version(platform, 6)));
-    EXPECT_EQ("alpha", DefaultPrinter());
-    EXPECT_EQ("(none)", ProfileDevice());
+// What each family's way leaves behind: the result, the default printer and the profile.
+TEST_F(SetDefaultPrinterByNameTest, EachFamilyTakesItsOwnWay) {
+    const OSVERSIONINFOA windows98 = Version(VER_PLATFORM_WIN32_WINDOWS, 4);
+    const OSVERSIONINFOA nt4 = Version(VER_PLATFORM_WIN32_NT, 4);
+    const OSVERSIONINFOA xp = Version(VER_PLATFORM_WIN32_NT, 5);
+    const OSVERSIONINFOA win32s = Version(VER_PLATFORM_WIN32s, 6);
+    const std::string nt4Device = "beta,Quillory File Printer,file://" + cupsd.OutputPath("beta").string();
+    struct Case {
+        const char* name;
+        OSVERSIONINFOA version;
+        int result;
+        std::string defaultPrinter, device;
+    };
+    const Case cases[] = {
+        {"beta", windows98, 0, "beta", "(none)"}, {"beta", nt4, 0, "alpha", nt4Device},
+        {"beta", win32s, 0, "alpha", "(none)"},   {"beta", Version(3, 6), 0, "alpha", "(none)"},
+        {"gamma", windows98, 1, "alpha", "(none)"}, {"gamma", nt4, 1, "alpha", "(none)"},
+        {"gamma", xp, 1, "alpha", "(none)"},      {nullptr, windows98, 1, "alpha", "(none)"},
+        {nullptr, nt4, 1, "alpha", "(none)"},     {nullptr, xp, 1, "alpha", "(none)"},
+        {nullptr, Version(3, 10), 1, "alpha", "(none)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.name ? c.name : "null") << " on platform " << c.version.dwPlatformId
+                                        << " version " << c.version.dwMajorVersion);
+        Reset();
+        EXPECT_EQ(c.result, SetDefaultPrinterForVersion(c.name, c.version));
+        EXPECT_EQ(c.defaultPrinter, DefaultPrinter());
+        EXPECT_EQ(c.device, ProfileDevice());
+    }
 }
 
 }  // namespace
