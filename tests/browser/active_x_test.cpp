@@ -82,6 +82,9 @@ TEST_F(HostTest, CreationEmbedsActivatesAndShowsTheControlInOrder)
     EXPECT_TRUE(control->window->IsShown());
     // The control made itself the frame's active object through the site.
     EXPECT_TRUE(host->m_inPlaceActiveObject);
+    // A control without class information leaves no records.
+    EXPECT_TRUE(host->m_methods.empty() && host->m_props.empty() && host->m_events.empty());
+    EXPECT_TRUE(host->m_sinkConnections.empty());
 
     // The queued size event sizes the control once more, in HIMETRIC at 96 dpi.
     RunPendingEvents();
@@ -254,7 +257,7 @@ TEST_F(HostTest, PaintingDrawsThroughTheViewObject)
     const auto drawn = [host] {
         const wxSize size = host->GetSize();
         const std::string bounds = std::to_string(size.x) + "," + std::to_string(size.y);
-        return Contains(RecordingControl::log, "Draw 1 -1 0,0," + bounds + " dc");
+        return Contains(recordedCalls, "Draw 1 -1 0,0," + bounds + " dc");
     };
     EXPECT_TRUE(PumpUntil(drawn));
     // The control is told to paint without anything being invalidated.

@@ -29,7 +29,7 @@ class HostTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RecordingControl::log.clear();
+        recordedCalls.clear();
         frame = new wxFrame(nullptr, wxID_ANY, "host", wxDefaultPosition, wxSize(400, 300));
     }
 

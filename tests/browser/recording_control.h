@@ -3,13 +3,16 @@
 // log, creates a window of its own when activated in place, keeps the
 // references a real control keeps, and can leave out the optional interfaces.
 
+#include "platform/com/class_registry.h"
 #include "platform/com/ole_control.h"
+#include "platform/win/window_handle.h"
+#include "platform/win/window_messages.h"
+
+#include <wx/window.h>
 
 #include <atomic>
 #include <string>
 #include <vector>
-
-class wxWindow;
 
 // QueryInterface of a test object that has one interface besides IUnknown.
 template <class I>
@@ -22,6 +25,23 @@ HRESULT QueryOne(I* self, REFIID own, REFIID asked, void** object)
     return S_OK;
 }
 
+// Counted holding of a pointer the test object keeps.
+template <class I>
+void Hold(I*& slot, I* object)
+{
+    if (object)
+        object->AddRef();
+    if (slot)
+        slot->Release();
+    slot = object;
+}
+
+inline std::string RectText(LPCRECT r)
+{
+    return std::to_string(r->left) + "," + std::to_string(r->top) + "," + std::to_string(r->right) + "," +
+           std::to_string(r->bottom);
+}
+
 struct ControlOptions {
     DWORD miscStatus = 0;
     bool inPlaceObject = true;
@@ -32,12 +52,30 @@ struct ControlOptions {
     IID eventInterface = GUID_NULL;  // of its one connection point
 };
 
+// Every call the controls received, in order.
+inline std::vector<std::string> recordedCalls;
+
+// Logs a call; what the call answers.
+inline HRESULT Record(const std::string& call)
+{
+    recordedCalls.push_back(call);
+    return S_OK;
+}
+
+// The calls since the last look, which are then forgotten.
+inline std::vector<std::string> TakeCalls()
+{
+    std::vector<std::string> calls;
+    calls.swap(recordedCalls);
+    return calls;
+}
+
 // The control's one connection point, counted with the control; it holds the
 // sink until Unadvise.
 class EventPoint final : public IConnectionPoint {
 public:
     EventPoint(IUnknown* owner, const IID& eventInterface) : iid(eventInterface), m_owner(owner) {}
-    ~EventPoint();
+    ~EventPoint() { Hold<IUnknown>(sink, nullptr); }
 
     HRESULT QueryInterface(REFIID riid, void** object) override
     {
@@ -47,8 +85,17 @@ public:
     ULONG Release() override { return m_owner->Release(); }
     HRESULT GetConnectionInterface(IID*) override { return E_NOTIMPL; }
     HRESULT GetConnectionPointContainer(IConnectionPointContainer**) override { return E_NOTIMPL; }
-    HRESULT Advise(IUnknown* newSink, DWORD* cookie) override;
-    HRESULT Unadvise(DWORD cookie) override;
+    HRESULT Advise(IUnknown* newSink, DWORD* cookie) override
+    {
+        Hold(sink, newSink);
+        *cookie = 42;
+        return Record("Advise sink");
+    }
+    HRESULT Unadvise(DWORD cookie) override
+    {
+        Hold<IUnknown>(sink, nullptr);
+        return Record("Unadvise sink " + std::to_string(cookie));
+    }
     HRESULT EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
 
     const IID iid;
@@ -65,50 +112,132 @@ class RecordingControl final : public IOleObject,
                                public IPersistStreamInit,
                                public IProvideClassInfo,
                                public IConnectionPointContainer,
-                               public IRunnableObject,
-                               public IOleDocument {
+                               public IRunnableObject {
 public:
-    explicit RecordingControl(const ControlOptions& options);
-
-    // Every call received, in order, over all controls.
-    static inline std::vector<std::string> log;
     static inline int live = 0;
-    // Logs a call; what the call answers.
-    static HRESULT Record(const std::string& call);
 
-    HRESULT QueryInterface(REFIID riid, void** object) override;
+    explicit RecordingControl(const ControlOptions& options)
+        : eventPoint(static_cast<IOleObject*>(this), options.eventInterface), m_options(options)
+    {
+        ++live;
+    }
+
+    HRESULT QueryInterface(REFIID riid, void** object) override
+    {
+        *object = nullptr;
+        if (riid == IID_IUnknown || riid == IID_IOleObject)
+            *object = static_cast<IOleObject*>(this);
+        else if (m_options.inPlaceObject && (riid == IID_IOleWindow || riid == IID_IOleInPlaceObject))
+            *object = static_cast<IOleInPlaceObject*>(this);
+        else if (riid == IID_IOleInPlaceActiveObject)
+            *object = static_cast<IOleInPlaceActiveObject*>(this);
+        else if (m_options.viewObject && riid == IID_IViewObject)
+            *object = static_cast<IViewObject*>(this);
+        else if (riid == IID_IPersist || riid == IID_IPersistStreamInit)
+            *object = static_cast<IPersistStreamInit*>(this);
+        else if (m_options.classInfo && riid == IID_IProvideClassInfo)
+            *object = static_cast<IProvideClassInfo*>(this);
+        else if (riid == IID_IConnectionPointContainer)
+            *object = static_cast<IConnectionPointContainer*>(this);
+        else if (riid == IID_IRunnableObject)
+            *object = static_cast<IRunnableObject*>(this);
+        else
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
     ULONG AddRef() override { return ULONG(++m_refs); }
-    ULONG Release() override;
+    ULONG Release() override
+    {
+        const LONG count = --m_refs;
+        if (count == 0)
+            delete this;
+        return ULONG(count);
+    }
 
     // IOleObject
-    HRESULT SetClientSite(IOleClientSite* site) override;
+    HRESULT SetClientSite(IOleClientSite* newSite) override
+    {
+        Hold(site, newSite);
+        return Record(newSite ? "SetClientSite" : "SetClientSite(null)");
+    }
     HRESULT GetClientSite(IOleClientSite**) override { return E_NOTIMPL; }
-    HRESULT SetHostNames(LPCOLESTR containerApp, LPCOLESTR containerObject) override;
+    HRESULT SetHostNames(LPCOLESTR containerApp, LPCOLESTR containerObject) override
+    {
+        const std::u16string app = containerApp ? containerApp : u"";
+        return Record("SetHostNames " + std::string(app.begin(), app.end()) + (containerObject ? " object" : ""));
+    }
     HRESULT Close(DWORD saveOption) override { return Record("Close " + std::to_string(saveOption)); }
     HRESULT SetMoniker(DWORD, IMoniker*) override { return E_NOTIMPL; }
     HRESULT GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
     HRESULT InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
     HRESULT GetClipboardData(DWORD, IDataObject**) override { return E_NOTIMPL; }
-    HRESULT DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT position) override;
+    HRESULT DoVerb(LONG verb, LPMSG, IOleClientSite* verbSite, LONG, HWND parent, LPCRECT position) override
+    {
+        Record("DoVerb " + std::to_string(verb) + (position ? " " + RectText(position) : ""));
+        if (verb == OLEIVERB_INPLACEACTIVATE)
+            ActivateInPlace(verbSite, parent, position);
+        return S_OK;
+    }
     HRESULT EnumVerbs(IEnumOLEVERB**) override { return E_NOTIMPL; }
     HRESULT Update() override { return E_NOTIMPL; }
     HRESULT IsUpToDate() override { return E_NOTIMPL; }
     HRESULT GetUserClassID(CLSID*) override { return E_NOTIMPL; }
     HRESULT GetUserType(DWORD, LPOLESTR*) override { return E_NOTIMPL; }
-    HRESULT SetExtent(DWORD aspect, SIZEL* size) override;
-    HRESULT GetExtent(DWORD aspect, SIZEL* size) override;
-    HRESULT Advise(IAdviseSink* sink, DWORD* connection) override;
-    HRESULT Unadvise(DWORD connection) override;
+    HRESULT SetExtent(DWORD, SIZEL* size) override
+    {
+        m_extent = *size;
+        return Record("SetExtent " + std::to_string(size->cx) + "," + std::to_string(size->cy));
+    }
+    HRESULT GetExtent(DWORD, SIZEL* size) override
+    {
+        Record("GetExtent");
+        if (!m_options.knowsExtent)
+            return E_FAIL;
+        *size = m_extent;
+        return S_OK;
+    }
+    HRESULT Advise(IAdviseSink* sink, DWORD* connection) override
+    {
+        Hold(m_adviseSink, sink);
+        *connection = 7;
+        return Record("Advise");
+    }
+    HRESULT Unadvise(DWORD connection) override
+    {
+        Hold<IAdviseSink>(m_adviseSink, nullptr);
+        return Record("Unadvise " + std::to_string(connection));
+    }
     HRESULT EnumAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-    HRESULT GetMiscStatus(DWORD, DWORD* status) override;
+    HRESULT GetMiscStatus(DWORD, DWORD* status) override
+    {
+        *status = m_options.miscStatus;
+        return Record("GetMiscStatus");
+    }
     HRESULT SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
 
     // IOleWindow, IOleInPlaceObject, IOleInPlaceActiveObject
-    HRESULT GetWindow(HWND* window) override;
+    HRESULT GetWindow(HWND* handle) override
+    {
+        Record("GetWindow");
+        if (!window)
+            return E_FAIL;
+        *handle = WindowHandle(window);
+        return S_OK;
+    }
     HRESULT ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-    HRESULT InPlaceDeactivate() override;
+    HRESULT InPlaceDeactivate() override
+    {
+        if (window)
+            window->Destroy();
+        window = nullptr;
+        return Record("InPlaceDeactivate");
+    }
     HRESULT UIDeactivate() override { return Record("UIDeactivate"); }
-    HRESULT SetObjectRects(LPCRECT position, LPCRECT clip) override;
+    HRESULT SetObjectRects(LPCRECT position, LPCRECT clip) override
+    {
+        return Record("SetObjectRects " + RectText(position) + " " + RectText(clip));
+    }
     HRESULT ReactivateAndUndo() override { return E_NOTIMPL; }
     HRESULT TranslateAccelerator(LPMSG) override { return Record("TranslateAccelerator"); }
     HRESULT OnFrameWindowActivate(BOOL activate) override
@@ -121,7 +250,11 @@ public:
 
     // IViewObject
     HRESULT Draw(DWORD aspect, LONG index, void*, DVTARGETDEVICE*, HDC, HDC draw, LPCRECTL bounds, LPCRECTL,
-                 BOOL (*)(std::uintptr_t), std::uintptr_t) override;
+                 BOOL (*)(std::uintptr_t), std::uintptr_t) override
+    {
+        return Record("Draw " + std::to_string(aspect) + " " + std::to_string(index) + " " + RectText(bounds) +
+                      (draw ? " dc" : ""));
+    }
     HRESULT GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE**) override { return E_NOTIMPL; }
     HRESULT Freeze(DWORD, LONG, void*, DWORD*) override { return E_NOTIMPL; }
     HRESULT Unfreeze(DWORD) override { return E_NOTIMPL; }
@@ -137,11 +270,23 @@ public:
     HRESULT InitNew() override { return Record("InitNew"); }
 
     // IProvideClassInfo
-    HRESULT GetClassInfo(ITypeInfo** info) override;
+    HRESULT GetClassInfo(ITypeInfo** info) override
+    {
+        *info = m_options.classInfo;
+        (*info)->AddRef();
+        return S_OK;
+    }
 
     // IConnectionPointContainer
     HRESULT EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
-    HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** point) override;
+    HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** point) override
+    {
+        *point = riid == eventPoint.iid ? &eventPoint : nullptr;
+        if (!*point)
+            return CONNECT_E_NOCONNECTION;
+        eventPoint.AddRef();
+        return S_OK;
+    }
 
     // IRunnableObject
     HRESULT GetRunningClass(CLSID*) override { return E_NOTIMPL; }
@@ -156,11 +301,6 @@ public:
         return Record("SetContainedObject " + std::to_string(contained));
     }
 
-    // IOleDocument
-    HRESULT CreateView(IOleInPlaceSite*, IStream*, DWORD, IOleDocumentView** view) override;
-    HRESULT GetDocMiscStatus(DWORD*) override { return E_NOTIMPL; }
-    HRESULT EnumViews(IEnumOleDocumentViews**, IOleDocumentView**) override { return E_NOTIMPL; }
-
     // What the tests look at and set.
     IOleClientSite* site = nullptr;
     wxWindow* window = nullptr;
@@ -169,11 +309,45 @@ public:
     WPARAM lastWParam = 0;
     LPARAM lastLParam = 0;
     LRESULT messageAnswer = 1;
-    IOleDocumentView* documentView = nullptr;  // no IOleDocument without one; not owned
 
 private:
-    ~RecordingControl();
-    void ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT position);
+    ~RecordingControl()
+    {
+        if (window)
+            window->Destroy();
+        Hold<IOleClientSite>(site, nullptr);
+        Hold<IAdviseSink>(m_adviseSink, nullptr);
+        --live;
+    }
+
+    // As a real control does: it makes itself the frame's active object
+    // through the site and creates its window in the parent it was given.
+    void ActivateInPlace(IOleClientSite* verbSite, HWND parent, LPCRECT position)
+    {
+        IOleInPlaceSite* inPlaceSite = nullptr;
+        verbSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&inPlaceSite));
+        IOleInPlaceFrame* frame = nullptr;
+        IOleInPlaceUIWindow* document = nullptr;
+        RECT where;
+        RECT clip;
+        OLEINPLACEFRAMEINFO info;
+        if (SUCCEEDED(inPlaceSite->GetWindowContext(&frame, &document, &where, &clip, &info))) {
+            frame->SetActiveObject(this, nullptr);
+            frame->Release();
+            document->Release();
+        }
+        inPlaceSite->Release();
+        if (!m_options.createsWindow || window)
+            return;
+        window = new wxWindow(WindowFromHandle(parent), wxID_ANY, wxPoint(position->left, position->top),
+                              wxSize(position->right - position->left, position->bottom - position->top));
+        SetWindowMessageHandler(WindowHandle(window), [this](HWND, UINT message, WPARAM w, LPARAM l) {
+            messages.push_back(message);
+            lastWParam = w;
+            lastLParam = l;
+            return messageAnswer;
+        });
+    }
 
     std::atomic<LONG> m_refs{0};
     const ControlOptions m_options;
@@ -181,17 +355,14 @@ private:
     SIZEL m_extent = {0, 0};
 };
 
-// The control's calls since the last look, which it then forgets.
-std::vector<std::string> TakeCalls();
-
 // Registers RecordingControl under a class id while it lives; it is not
 // counted, its owner keeps it.
 class RecordingControlClass final : public IClassFactory {
 public:
-    static const CLSID Id;
+    static constexpr CLSID Id = {0x51C0FFEE, 0x0001, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x01}};
 
-    RecordingControlClass();
-    ~RecordingControlClass();
+    RecordingControlClass() { CoRegisterClassObject(Id, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_cookie); }
+    ~RecordingControlClass() { CoRevokeClassObject(m_cookie); }
 
     HRESULT QueryInterface(REFIID riid, void** object) override
     {
@@ -199,7 +370,17 @@ public:
     }
     ULONG AddRef() override { return 2; }
     ULONG Release() override { return 1; }
-    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** object) override;
+    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** object) override
+    {
+        *object = nullptr;
+        if (outer)
+            return CLASS_E_NOAGGREGATION;
+        last = new RecordingControl(options);
+        last->AddRef();
+        const HRESULT hr = last->QueryInterface(riid, object);
+        last->Release();
+        return hr;
+    }
     HRESULT LockServer(BOOL) override { return S_OK; }
 
     ControlOptions options;
