@@ -43,23 +43,14 @@ private:
 TEST(StreamAdaptor, ServesThePrefixInReadsOfItsOwnThenThePageInTheSizesAsked)
 {
     IStreamAdaptorBase* adaptor = PageAdaptor("page");
-    EXPECT_EQ(ReadOnce(adaptor, 4), "<htm");
+    char buffer[8] = {};
+    EXPECT_EQ(adaptor->Read(buffer, 4, nullptr), S_OK) << "a read need not say how much it gave";
+    EXPECT_STREQ(buffer, "<htm");
     EXPECT_EQ(ReadOnce(adaptor, 50), "l>");
     EXPECT_EQ(ReadOnce(adaptor, 3), "pag");
     EXPECT_EQ(ReadOnce(adaptor, 3), "e");
     EXPECT_EQ(ReadOnce(adaptor, 3), "");
     EXPECT_EQ(ReadOnce(adaptor, 3), "");
-    adaptor->Release();
-}
-
-TEST(StreamAdaptor, ReadWithoutCountStillFillsTheBuffer)
-{
-    IStreamAdaptorBase* adaptor = PageAdaptor("xy");
-    char buffer[8] = {};
-    EXPECT_EQ(adaptor->Read(buffer, 8, nullptr), S_OK);
-    EXPECT_STREQ(buffer, "<html>");
-    EXPECT_EQ(adaptor->Read(buffer, 8, nullptr), S_OK);
-    EXPECT_EQ(std::string(buffer, 2), "xy");
     adaptor->Release();
 }
 
