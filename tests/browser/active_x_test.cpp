@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 
-using Calls = std::vector<std::string>;
-
 namespace {
 
 template <class T, class U>
@@ -61,20 +59,10 @@ wxMouseEvent Mouse(wxEventType type, int x, int y)
 TEST_F(HostTest, CreationEmbedsActivatesAndShowsTheControlInOrder)
 {
     InspectedActiveX* host = Host(wxSize(200, 100));
-    const Calls expected = {
-        "Advise",
-        "SetHostNames wxActiveXContainer",
-        "SetContainedObject 1",
-        "Run",
-        "GetMiscStatus",
-        "InitNew",
-        "SetClientSite",
-        "GetWindow",
-        "SetObjectRects 0,0,200,100 0,0,200,100",
-        "DoVerb -5 0,0,200,100",
-        "DoVerb -1 0,0,200,100",
-        "GetWindow",
-    };
+    const Calls expected = {"Advise", "SetHostNames wxActiveXContainer", "SetContainedObject 1", "Run",
+                            "GetMiscStatus", "InitNew", "SetClientSite", "GetWindow",
+                            "SetObjectRects 0,0,200,100 0,0,200,100", "DoVerb -5 0,0,200,100",
+                            "DoVerb -1 0,0,200,100", "GetWindow"};
     EXPECT_EQ(TakeCalls(), expected);
     RecordingControl* control = controlClass.last;
     ASSERT_NE(control->window, nullptr);

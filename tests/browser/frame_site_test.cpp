@@ -4,8 +4,6 @@
 #include "platform/win/window_calls.h"
 #include "platform/win/window_handle.h"
 
-using Calls = std::vector<std::string>;
-
 namespace {
 
 // A document view that records how the site activates it.
@@ -119,6 +117,7 @@ TEST_F(SiteTest, AmbientPropertiesAnswerPropertyGetsOnly)
     EXPECT_EQ(invoke(DISPID_AMBIENT_SILENT, &result, DISPATCH_METHOD), S_OK);
     EXPECT_EQ(result.vt, VT_I2);
     EXPECT_EQ(invoke(-12345, &result), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(result.vt, VT_BOOL);
     EXPECT_EQ(invoke(DISPID_AMBIENT_SILENT, nullptr), E_INVALIDARG);
 
     const auto answer = [&invoke, &result](DISPID id) {

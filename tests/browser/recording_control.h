@@ -52,8 +52,10 @@ struct ControlOptions {
     IID eventInterface = GUID_NULL;  // of its one connection point
 };
 
+using Calls = std::vector<std::string>;
+
 // Every call the controls received, in order.
-inline std::vector<std::string> recordedCalls;
+inline Calls recordedCalls;
 
 // Logs a call; what the call answers.
 inline HRESULT Record(const std::string& call)
@@ -63,9 +65,9 @@ inline HRESULT Record(const std::string& call)
 }
 
 // The calls since the last look, which are then forgotten.
-inline std::vector<std::string> TakeCalls()
+inline Calls TakeCalls()
 {
-    std::vector<std::string> calls;
+    Calls calls;
     calls.swap(recordedCalls);
     return calls;
 }

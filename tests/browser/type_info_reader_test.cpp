@@ -49,7 +49,8 @@ protected:
         if (classInfo)
             classInfo->Release();
         classInfo = TestTypeInfo::Class({
-            {IMPLTYPEFLAG_FDEFAULT, TestTypeInfo::Interface(TKIND_DISPATCH, TestInterfaceId, Members(library.properties))},
+            {IMPLTYPEFLAG_FDEFAULT,
+             TestTypeInfo::Interface(TKIND_DISPATCH, TestInterfaceId, Members(library.properties))},
             {library.eventFlags, TestTypeInfo::Interface(library.eventKind, TestEventsId, Events)},
             {0, TestTypeInfo::Interface(TKIND_DISPATCH, GUID_NULL, Members({}))},
         });

@@ -123,6 +123,8 @@ TEST(WxVariantToVariant, ADirectVariantTakesTheSourcesTypeButNeverAListOrPointer
 
     wxVariant list;
     list.NullList();
+    EXPECT_EQ(VariantTypeFromName(list), VT_ARRAY);
+    EXPECT_EQ(VariantTypeFromName(wxVariant()), VT_NULL);
     for (const wxVariant& source : {list, wxVariant(static_cast<void*>(nullptr))}) {
         VARIANT empty = Of(VT_VARIANT);
         WxVariantToVariant(source, empty);
