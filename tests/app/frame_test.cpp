@@ -79,15 +79,7 @@ TEST_F(FrameTest, OnlyToolbarAndNotebookShowAfterStartUp)
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
 }
 
-TEST_F(FrameTest, AddedPuzzleBecomesTheCurrentTab)
-{
-    AddPuzzle(FreeformPuzzle, "First");
-    Puzzle* second = AddPuzzle(WordSearchPuzzle, "Second");
-    EXPECT_EQ(frame.m_notebook->GetPageCount(), 2u);
-    EXPECT_EQ(frame.m_notebook->GetSelection(), 1);
-    EXPECT_EQ(frame.CurrentPuzzle(), second);
-}
-
+// Each added puzzle becomes the current tab.
 TEST_F(FrameTest, EachKindShowsItsPageInTheTab)
 {
     EXPECT_NE(RenderedText(*AddPuzzle(FreeformPuzzle, "Fruit crossword")).find("Fruit crossword"), std::string::npos);
@@ -97,36 +89,31 @@ TEST_F(FrameTest, EachKindShowsItsPageInTheTab)
     std::string scramble = RenderedText(*AddPuzzle(ScramblePuzzle, "Fruit scramble"));
     EXPECT_NE(scramble.find("Unscramble the following words:"), std::string::npos);
     EXPECT_NE(scramble.find("Hint: A red fruit"), std::string::npos);
-    EXPECT_NE(RenderedText(*AddPuzzle(BingoPuzzle, "")).find("BINGO"), std::string::npos);
+    Puzzle* bingo = AddPuzzle(BingoPuzzle, "");
+    EXPECT_NE(RenderedText(*bingo).find("BINGO"), std::string::npos);
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 4u);
+    EXPECT_EQ(frame.m_notebook->GetSelection(), 3);
+    EXPECT_EQ(frame.CurrentPuzzle(), bingo);
 }
 
-TEST_F(FrameTest, NewCommandsTitleTheirDialogs)
+TEST_F(FrameTest, NewCommandsAndAboutTitleTheirDialogs)
 {
     std::vector<wxString> titles;
+    wxString about;
     DialogAnswerer answer([&](wxDialog* dialog) {
         titles.push_back(dialog->GetTitle());
-        dialog->Destroy();
+        if (auto* box = wxDynamicCast(dialog, wxMessageDialog))
+            about = box->GetMessage();
+        else
+            dialog->Destroy();
         return wxID_CANCEL;
     });
-    for (int id : {6006, 6007, 6008, 6001})
+    for (int id : {6006, 6007, 6008, 6001, int(wxID_ABOUT)})
         RunMenuCommand(id);
     EXPECT_EQ(titles, (std::vector<wxString>{"Create crossword puzzle", "Create word search puzzle",
-                                             "Create word scramble puzzle", "Create bingo cards"}));
+                                             "Create word scramble puzzle", "Create bingo cards", "About Quillory"}));
+    EXPECT_TRUE(about.StartsWith("Quillory 1.0.4\n")) << about;
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
-}
-
-TEST_F(FrameTest, AboutNamesTheProgram)
-{
-    wxString caption, message;
-    DialogAnswerer answer([&](wxDialog* dialog) {
-        auto* box = wxDynamicCast(dialog, wxMessageDialog);
-        caption = dialog->GetTitle();
-        message = box ? box->GetMessage() : "";
-        return wxID_OK;
-    });
-    RunMenuCommand(wxID_ABOUT);
-    EXPECT_EQ(caption, "About Quillory");
-    EXPECT_TRUE(message.StartsWith("Quillory 1.0.4\n"));
 }
 
 TEST_F(FrameTest, DocumentationShowsTheGuide)
