@@ -1,5 +1,5 @@
 // The real program, started as the user starts it, driven only through the
-// X server: menus by keyboard, the dialog by pointer and keyboard.
+// X server: menus by keyboard, the dialog by pointer and keyboard; then ended.
 #include <csignal>
 #include <memory>
 #include <string>
@@ -91,7 +91,7 @@ private:
     Display* display_;
 };
 
-// The program in a process of its own, ended with the test.
+// The program in a process of its own, killed with the test unless it was stopped.
 class RunningProgram {
 public:
     RunningProgram()
@@ -105,12 +105,22 @@ public:
     ~RunningProgram()
     {
         if (pid_ > 0) {
-            kill(pid_, SIGTERM);
+            kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
         }
     }
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // Asks the program to end, as the desktop does; false when it goes on running.
+    bool Stop()
+    {
+        kill(pid_, SIGTERM);
+        if (!PumpUntil([this] { return waitpid(pid_, nullptr, WNOHANG) == pid_; }))
+            return false;
+        pid_ = 0;
+        return true;
+    }
 
 private:
     pid_t pid_;
@@ -148,7 +158,7 @@ private:
 
 }  // namespace
 
-TEST(Program, MakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
+TEST(Program, StartsMakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
 {
     DisplayProbe screen;
     ASSERT_TRUE(screen.Open());
@@ -194,4 +204,5 @@ TEST(Program, MakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
     int inkAfter = 0;
     EXPECT_TRUE(PumpUntil([&] { return (inkAfter = screen.DarkPixels(tabArea)) > inkBefore + 500; }, 20000))
         << "dark pixels before " << inkBefore << ", after " << inkAfter;
+    EXPECT_TRUE(program.Stop());
 }
