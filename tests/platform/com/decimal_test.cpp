@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 DECIMAL Decimal(ULONG high, ULONGLONG low, BYTE scale, BYTE sign)
@@ -43,10 +45,9 @@ TEST(Decimal, FromDoubleKeepsFifteenSignificantDigits)
     for (const auto& c : cases) {
         DECIMAL d{};
         ASSERT_EQ(VarDecFromR8(c.in, &d), S_OK) << c.in;
-        EXPECT_EQ(d.Hi32, c.expected.Hi32) << c.in;
-        EXPECT_EQ(d.Lo64, c.expected.Lo64) << c.in;
-        EXPECT_EQ(d.scale, c.expected.scale) << c.in;
-        EXPECT_EQ(d.sign, c.expected.sign) << c.in;
+        EXPECT_EQ(std::tie(d.Hi32, d.Lo64, d.scale, d.sign),
+                  std::tie(c.expected.Hi32, c.expected.Lo64, c.expected.scale, c.expected.sign))
+            << c.in;
     }
     DECIMAL d{};
     EXPECT_EQ(VarDecFromR8(1e29, &d), DISP_E_OVERFLOW);

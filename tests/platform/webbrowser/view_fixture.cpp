@@ -45,11 +45,6 @@ std::string InspectedView::DocumentSource() const
 
 std::string InspectedView::RenderedText() const { return WebViewText(Page()); }
 
-wxString PageText(const std::string& windows1252)
-{
-    return wxString(windows1252.data(), wxCSConv(wxFONTENCODING_CP1252), windows1252.size());
-}
-
 void ViewTest::SetUp()
 {
     // Top right, clear of the windows other tests open at the origin.

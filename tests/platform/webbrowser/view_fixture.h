@@ -29,9 +29,6 @@ public:
     std::string RenderedText() const;
 };
 
-// A page given as Windows-1252 bytes, the way the program hands pages over.
-wxString PageText(const std::string& windows1252);
-
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override;

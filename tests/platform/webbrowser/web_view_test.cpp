@@ -13,6 +13,12 @@ namespace {
 
 const std::string AccentedPage = "<body><p>Caf\xE9 na\xEFve \x80 5</p></body></html>";
 
+// A page given as Windows-1252 bytes, the way the program hands pages over.
+wxString PageText(const std::string& windows1252)
+{
+    return wxString(windows1252.data(), wxCSConv(wxFONTENCODING_CP1252), windows1252.size());
+}
+
 bool Contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
