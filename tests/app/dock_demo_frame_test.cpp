@@ -215,19 +215,15 @@ TEST_F(PaneClose, SidePanelClosesOnlyWhenTheAnswerIsYes)
     EXPECT_EQ(style & (wxYES_NO | wxICON_QUESTION), wxYES_NO | wxICON_QUESTION);
     EXPECT_TRUE(TestFrame().m_mgr.GetPane("test10").IsShown());
 
+    // Other panes close without a question.
+    PressCloseButton("test9");
+    EXPECT_EQ(answerer.shown, 1);
+    EXPECT_FALSE(TestFrame().m_mgr.GetPane("test9").IsShown());
+
     answer = wxID_YES;
     PressCloseButton("test10");
     EXPECT_EQ(answerer.shown, 2);
     EXPECT_FALSE(TestFrame().m_mgr.GetPane("test10").IsShown());
-}
-
-TEST_F(PaneClose, OtherPanesCloseWithoutAQuestion)
-{
-    DialogAnswerer answer([](wxDialog*) { return wxID_NO; });
-    PressCloseButton("test9");
-    EXPECT_EQ(answer.shown, 0);
-    EXPECT_FALSE(TestFrame().m_mgr.GetPane("test9").IsShown());
-    EXPECT_TRUE(TestFrame().m_mgr.GetPane("test10").IsShown());
 }
 
 TEST_F(DockDemo, TabsDroppedFromAnotherNotebookAreAccepted)

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/frame.h"
-#include "app/gui_test_main.h"
 #include "app/print_dialog.h"
 #include "app/puzzle.h"
+#include "dialog_script.h"
 #include "engine/alphabet.h"
 #include "engine/dictionary.h"
 #include "platform/spooler/default_printer.h"
@@ -43,14 +43,6 @@ template <typename Control>
 Control* Child(wxWindow* dialog, int id)
 {
     return wxDynamicCast(dialog->FindWindow(id), Control);
-}
-
-void Click(wxWindow* dialog, int id)
-{
-    wxWindow* button = dialog->FindWindow(id);
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(click);
 }
 
 void Choose(PrintDialog& dialog, const wxString& printer, int copies)
@@ -135,7 +127,7 @@ protected:
         PrintAnswerer answer([listed](PrintDialog& dialog) {
             EXPECT_EQ(listed, Child<wxComboBox>(&dialog, ID_Printers)->GetCount());
             EXPECT_EQ("", dialog.SelectedPrinter());
-            Click(&dialog, ID_Accept);
+            Press(&dialog, ID_Accept);
         });
         Print();
         EXPECT_EQ(1, answer.printDialogs);
@@ -191,7 +183,7 @@ TEST_F(PrintingTest, TheListShowsThePrintersWithTheDefaultSelected)
 
 TEST_F(PrintingTest, WithoutATabOnlyTheMessageIsShown)
 {
-    PrintAnswerer answer([](PrintDialog& dialog) { Click(&dialog, ID_Accept); });
+    PrintAnswerer answer([](PrintDialog& dialog) { Press(&dialog, ID_Accept); });
     Print();
     EXPECT_EQ(0, answer.printDialogs);
     ASSERT_EQ(1u, answer.messages.size());
@@ -203,7 +195,7 @@ TEST_F(PrintingTest, EveryCopyIsPrintedOnTheChosenPrinter)
     OpenPuzzle();
     PrintAnswerer answer([](PrintDialog& dialog) {
         Choose(dialog, "beta", 3);
-        Click(&dialog, ID_Accept);
+        Press(&dialog, ID_Accept);
     });
     Print();
     EXPECT_EQ(1, answer.printDialogs);
@@ -223,7 +215,7 @@ TEST_F(PrintingTest, ACancelledPrintPrintsNothing)
             if (closeBox)
                 dialog.Close();
             else
-                Click(&dialog, ID_Cancel);
+                Press(&dialog, ID_Cancel);
         });
         Print();
         EXPECT_EQ(1, answer.printDialogs);
@@ -231,7 +223,7 @@ TEST_F(PrintingTest, ACancelledPrintPrintsNothing)
     EXPECT_EQ("alpha", DefaultPrinter());
 
     // A print that follows reaches the server after anything the cancelled ones sent.
-    PrintAnswerer answer([](PrintDialog& dialog) { Click(&dialog, ID_Accept); });
+    PrintAnswerer answer([](PrintDialog& dialog) { Press(&dialog, ID_Accept); });
     Print();
     EXPECT_TRUE(WaitForCompletedJobs("alpha", 1));
     EXPECT_EQ(1, AllJobs());

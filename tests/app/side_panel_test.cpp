@@ -49,7 +49,8 @@ TEST_F(SidePanel, ComesWithTheFirstTabAndGoesWithTheLast)
     ASSERT_NE(frame.m_sidePanel, nullptr);
     wxAuiPaneInfo& pane = frame.m_mgr.GetPane("test10");
     EXPECT_EQ(pane.window, frame.m_sidePanel);
-    EXPECT_TRUE(pane.IsShown());
+    EXPECT_TRUE(pane.IsShown() && pane.IsMovable() && pane.dock_direction == wxAUI_DOCK_BOTTOM);
+    EXPECT_FALSE(pane.IsFloatable() || pane.HasCloseButton());
 
     TickShowSolutions(true);
     AddPuzzle(WordSearchPuzzle);
