@@ -12,8 +12,8 @@
 #include <wx/spinctrl.h>
 
 #include "app/frame.h"
-#include "app/gui_test_main.h"
 #include "app/settings_panel.h"
+#include "dialog_script.h"
 
 // Readable colours in failure messages.
 void PrintTo(const wxColour& colour, std::ostream* out)
@@ -70,15 +70,6 @@ void ChooseColour(wxDialog* dialog, const wxColour& colour)
     auto& chooser = dynamic_cast<wxColourDialog&>(*dialog);
     chooser.GetColourData().SetColour(colour);
     (chooser.*ChooserAccess::ShowData())();
-}
-
-void ClickButton(int id)
-{
-    wxWindow* button = Panel().FindWindow(id);
-    ASSERT_NE(button, nullptr);
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(click);
 }
 
 // Restores whatever a test changed on the frame's shared pane manager.
@@ -278,7 +269,7 @@ TEST_F(DockDemo, PickedColourChangesTheDockArtAndEverySwatch)
         ChooseColour(dialog, picked);
         return result;
     });
-    ClickButton(6008);
+    Press(&Panel(), 6008);
 
     EXPECT_EQ(answer.shown, 1);
     EXPECT_EQ(title, "Color Picker");
@@ -291,7 +282,7 @@ TEST_F(DockDemo, PickedColourChangesTheDockArtAndEverySwatch)
     // A cancelled pick changes nothing.
     result = wxID_CANCEL;
     const wxColour gripper = Art().GetColour(wxAUI_DOCKART_GRIPPER_COLOUR);
-    ClickButton(6012);
+    Press(&Panel(), 6012);
     EXPECT_EQ(answer.shown, 2);
     EXPECT_EQ(Art().GetColour(wxAUI_DOCKART_GRIPPER_COLOUR), gripper);
     EXPECT_EQ(SwatchColour(6012), gripper);
