@@ -1,7 +1,6 @@
 // The real program, started as the user starts it, driven only through the
 // X server: menus by keyboard, the dialog by pointer and keyboard; then ended.
 #include <csignal>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,10 +13,6 @@
 #include "app/gui_test_main.h"
 
 namespace {
-
-struct ScreenRect {
-    int x = 0, y = 0, width = 0, height = 0;
-};
 
 // A second connection to the display, to find the program's windows and see
 // what they show.
@@ -35,7 +30,7 @@ public:
     bool Open() const { return display_ != nullptr; }
 
     // The top-level window with the title, if it is shown.
-    bool Find(const std::string& title, ScreenRect& rect)
+    bool Find(const std::string& title, wxRect& rect)
     {
         Window root = DefaultRootWindow(display_), parent, *children = nullptr;
         unsigned count = 0;
@@ -49,7 +44,7 @@ public:
     }
 
     // Pixels of the area darker than mid grey: the ink of text and lines.
-    int DarkPixels(const ScreenRect& area)
+    int DarkPixels(const wxRect& area)
     {
         XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y, area.width, area.height,
                                   AllPlanes, ZPixmap);
@@ -76,7 +71,7 @@ private:
         return same;
     }
 
-    bool Viewable(Window window, ScreenRect& rect)
+    bool Viewable(Window window, wxRect& rect)
     {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(display_, window, &attributes) || attributes.map_state != IsViewable)
@@ -130,12 +125,12 @@ void Settle(int milliseconds = 300) { PumpUntil([] { return false; }, millisecon
 
 class User {
 public:
-    void MoveTo(const ScreenRect& window, int x, int y)
+    void MoveTo(const wxRect& window, int x, int y)
     {
         input_.MouseMove(window.x + x, window.y + y);
         Settle(100);
     }
-    void ClickAt(const ScreenRect& window, int x, int y)
+    void ClickAt(const wxRect& window, int x, int y)
     {
         MoveTo(window, x, y);
         input_.MouseClick();
@@ -163,11 +158,11 @@ TEST(Program, StartsMakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
     DisplayProbe screen;
     ASSERT_TRUE(screen.Open());
     RunningProgram program;
-    ScreenRect frame, dialog;
+    wxRect frame, dialog;
     ASSERT_TRUE(PumpUntil([&] { return screen.Find("Quillory 1.0.4", frame); }, 20000));
     Settle(1000);
     // The tab area: below the menu, the toolbar and the tab strip, above the side panel.
-    const ScreenRect tabArea{frame.x + 10, frame.y + frame.height / 4, frame.width - 20, frame.height / 3};
+    const wxRect tabArea(frame.x + 10, frame.y + frame.height / 4, frame.width - 20, frame.height / 3);
     const int inkBefore = screen.DarkPixels(tabArea);
 
     User user;
