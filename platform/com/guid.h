@@ -19,8 +19,6 @@ using REFGUID = const GUID&;
 bool operator==(const GUID& a, const GUID& b);
 bool operator!=(const GUID& a, const GUID& b);
 bool operator<(const GUID& a, const GUID& b);
-inline bool IsEqualIID(REFIID a, REFIID b) { return a == b; }
-inline bool IsEqualCLSID(REFCLSID a, REFCLSID b) { return a == b; }
 
 extern const GUID GUID_NULL;
 

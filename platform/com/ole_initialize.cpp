@@ -105,13 +105,3 @@ HRESULT CoGetMalloc(DWORD memoryContext, IMalloc** allocator)
     (*allocator)->AddRef();
     return S_OK;
 }
-
-void* CoTaskMemAlloc(std::size_t bytes)
-{
-    return TheTaskAllocator().Alloc(bytes);
-}
-
-void CoTaskMemFree(void* block)
-{
-    TheTaskAllocator().Free(block);
-}

@@ -28,5 +28,3 @@ void OleUninitialize();
 bool OleIsInitialized();
 // The task allocator, with a reference for the caller.
 HRESULT CoGetMalloc(DWORD memoryContext, IMalloc** allocator);
-void* CoTaskMemAlloc(std::size_t bytes);
-void CoTaskMemFree(void* block);

@@ -193,29 +193,3 @@ HRESULT SafeArrayCopy(SAFEARRAY* source, SAFEARRAY** copy)
     *copy = array;
     return S_OK;
 }
-
-UINT SafeArrayGetDim(SAFEARRAY* array)
-{
-    return array ? array->cDims : 0;
-}
-
-HRESULT SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* bound)
-{
-    if (!array || !bound)
-        return E_INVALIDARG;
-    if (dim < 1 || dim > array->cDims)
-        return DISP_E_BADINDEX;
-    *bound = array->rgsabound[dim - 1].lLbound;
-    return S_OK;
-}
-
-HRESULT SafeArrayGetUBound(SAFEARRAY* array, UINT dim, LONG* bound)
-{
-    if (!array || !bound)
-        return E_INVALIDARG;
-    if (dim < 1 || dim > array->cDims)
-        return DISP_E_BADINDEX;
-    const SAFEARRAYBOUND& b = array->rgsabound[dim - 1];
-    *bound = b.lLbound + LONG(b.cElements) - 1;
-    return S_OK;
-}

@@ -35,6 +35,3 @@ HRESULT SafeArrayPutElement(SAFEARRAY* array, const LONG* indices, const void* e
 // Writes a copy, made in the same way, to the given address; the caller owns it.
 HRESULT SafeArrayGetElement(SAFEARRAY* array, const LONG* indices, void* element);
 HRESULT SafeArrayCopy(SAFEARRAY* source, SAFEARRAY** copy);
-UINT SafeArrayGetDim(SAFEARRAY* array);
-HRESULT SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* bound);
-HRESULT SafeArrayGetUBound(SAFEARRAY* array, UINT dim, LONG* bound);

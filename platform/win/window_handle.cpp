@@ -33,8 +33,3 @@ wxWindow* WindowFromHandle(HWND window)
 {
     return LiveWindows().count(window) ? reinterpret_cast<wxWindow*>(window) : nullptr;
 }
-
-BOOL IsWindow(HWND window)
-{
-    return WindowFromHandle(window) ? TRUE : FALSE;
-}

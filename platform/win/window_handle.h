@@ -9,4 +9,3 @@ class wxWindow;
 HWND WindowHandle(wxWindow* window);
 // Null for a null handle and for a window that has been destroyed.
 wxWindow* WindowFromHandle(HWND window);
-BOOL IsWindow(HWND window);
