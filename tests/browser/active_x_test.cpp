@@ -131,7 +131,7 @@ TEST_F(HostTest, SizingSetsTheExtentOnlyWhenItChanges)
     InspectedActiveX* host = Host(wxSize(640, 480));
     EXPECT_EQ(SizeCalls(host), (Calls{"GetExtent", "SetObjectRects 0,0,640,480 0,0,640,480"}));
 
-    SIZEL other = {1, 1};
+    SIZEL other = {16933, 1};  // one side is enough to differ
     controlClass.last->SetExtent(DVASPECT_CONTENT, &other);
     EXPECT_EQ(SizeCalls(host),
               (Calls{"GetExtent", "SetExtent 16933,12700", "SetObjectRects 0,0,640,480 0,0,640,480"}));

@@ -15,7 +15,6 @@ public:
     using wxActiveX::wxActiveX;
     using wxActiveX::m_ambientUserMode;
     using wxActiveX::m_controlWindow;
-    using wxActiveX::m_documentView;
     using wxActiveX::m_events;
     using wxActiveX::m_eventsIdx;
     using wxActiveX::m_inPlaceActiveObject;

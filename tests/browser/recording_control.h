@@ -7,34 +7,12 @@
 #include "platform/com/ole_control.h"
 #include "platform/win/window_handle.h"
 #include "platform/win/window_messages.h"
+#include "test_com_object.h"
 
 #include <wx/window.h>
 
-#include <atomic>
 #include <string>
 #include <vector>
-
-// QueryInterface of a test object that has one interface besides IUnknown.
-template <class I>
-HRESULT QueryOne(I* self, REFIID own, REFIID asked, void** object)
-{
-    *object = asked == IID_IUnknown || asked == own ? self : nullptr;
-    if (!*object)
-        return E_NOINTERFACE;
-    self->AddRef();
-    return S_OK;
-}
-
-// Counted holding of a pointer the test object keeps.
-template <class I>
-void Hold(I*& slot, I* object)
-{
-    if (object)
-        object->AddRef();
-    if (slot)
-        slot->Release();
-    slot = object;
-}
 
 inline std::string RectText(LPCRECT r)
 {
@@ -148,14 +126,8 @@ public:
         AddRef();
         return S_OK;
     }
-    ULONG AddRef() override { return ULONG(++m_refs); }
-    ULONG Release() override
-    {
-        const LONG count = --m_refs;
-        if (count == 0)
-            delete this;
-        return ULONG(count);
-    }
+    ULONG AddRef() override { return m_refs.AddRef(); }
+    ULONG Release() override { return m_refs.Release(this); }
 
     // IOleObject
     HRESULT SetClientSite(IOleClientSite* newSite) override
@@ -313,6 +285,7 @@ public:
     LRESULT messageAnswer = 1;
 
 private:
+    friend class TestRefCount;
     ~RecordingControl()
     {
         if (window)
@@ -351,7 +324,7 @@ private:
         });
     }
 
-    std::atomic<LONG> m_refs{0};
+    TestRefCount m_refs{0};
     const ControlOptions m_options;
     IAdviseSink* m_adviseSink = nullptr;
     SIZEL m_extent = {0, 0};

@@ -4,8 +4,8 @@
 // counts what it hands out, so tests can see that the reader gives it all back.
 
 #include "platform/com/type_info.h"
+#include "test_com_object.h"
 
-#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -59,20 +59,10 @@ public:
 
     HRESULT QueryInterface(REFIID riid, void** object) override
     {
-        *object = riid == IID_IUnknown || riid == IID_ITypeInfo ? this : nullptr;
-        if (!*object)
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
+        return QueryOne(this, IID_ITypeInfo, riid, object);
     }
-    ULONG AddRef() override { return ULONG(++m_refs); }
-    ULONG Release() override
-    {
-        const LONG count = --m_refs;
-        if (count == 0)
-            delete this;
-        return ULONG(count);
-    }
+    ULONG AddRef() override { return m_refs.AddRef(); }
+    ULONG Release() override { return m_refs.Release(this); }
     HRESULT GetTypeAttr(TYPEATTR** attributes) override
     {
         *attributes = new TYPEATTR{};
@@ -182,6 +172,7 @@ private:
         return element;
     }
 
+    friend class TestRefCount;
     TestTypeInfo() { ++live; }
     ~TestTypeInfo()
     {
@@ -190,7 +181,7 @@ private:
         --live;
     }
 
-    std::atomic<LONG> m_refs{1};
+    TestRefCount m_refs{1};
     TYPEKIND m_kind = TKIND_COCLASS;
     GUID m_guid{};
     std::vector<TestFunction> m_functions;
