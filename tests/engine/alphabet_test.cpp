@@ -17,6 +17,7 @@ TEST_F(AlphabetTest, EveryByteIsALetterNumberedInOrderOfFirstUse)
         EXPECT_EQ(Alphabet::SymbolOf(letters[i]), Symbol(std::uint8_t(i)));
         EXPECT_EQ(Alphabet::CharOf(Symbol(std::uint8_t(i))), letters[i]);
     }
+    EXPECT_EQ(Alphabet::CharOf(Symbol(std::uint8_t(letters.size()))), '\0') << "a slot not given out";
 }
 
 TEST_F(AlphabetTest, ThirtyThirdLetterFailsAndLeavesTheAlphabetAsItWas)

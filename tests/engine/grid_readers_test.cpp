@@ -36,24 +36,20 @@ TEST_F(PatternFileTest, OpenCellsBlocksAndSlotsAcrossBeforeDown)
     EXPECT_FALSE(grid.CellAt(0, 0).locked);
 }
 
-TEST_F(PatternFileTest, CrLfLinesShortAndLongRowsAndPresetLetters)
+TEST_F(PatternFileTest, SizeLineDefaultsCrLfLinesShortAndLongRowsAndPresetLetters)
 {
-    TempFile file("  4 3 trailing words\r\n+\r\n+QR+extra\r\n++++\r\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"x\n+\n", "+\n"},     // no numbers: one column, one row
+        {"2\n++\n", "++\n"},  // no height: one row
+        {"  4 3 trailing words\r\n+\r\n+QR+extra\r\n++++\r\n", "+   \n+qr+\n++++\n"},
+    };
     Grid grid(1, 1);
-    grid.ReadPatternFile(file.path());
-    EXPECT_EQ(Printed(grid, 0), "+   \n+qr+\n++++\n");
-    EXPECT_TRUE(grid.CellAt(1, 1).locked);
-}
-
-TEST_F(PatternFileTest, SizeLineDefaultsToOneRowAndColumn)
-{
-    Grid grid(4, 4);
-    for (auto [text, width] : {std::pair{"x\n+\n", 1}, {"2\n++\n", 2}}) {
+    for (auto [text, picture] : cases) {
         TempFile file(text);
         grid.ReadPatternFile(file.path());
-        EXPECT_EQ(grid.width, width);
-        EXPECT_EQ(grid.height, 1);
+        EXPECT_EQ(Printed(grid, 0), picture);
     }
+    EXPECT_TRUE(grid.CellAt(1, 1).locked) << "a preset letter";
 }
 
 TEST_F(PatternFileTest, Failures)

@@ -67,24 +67,19 @@ inline int CountOf(const std::string& text, const std::string& part)
 inline void ExpectErrorNamingMissingFile(const std::string& name, const std::function<void()>& action)
 {
     namespace fs = std::filesystem;
-    struct Elsewhere {
-        fs::path previous = fs::current_path();
-        char path[29] = "/tmp/quillory-puzzles-XXXXXX";
-        Elsewhere() { fs::current_path(mkdtemp(path)); }
-        ~Elsewhere()
-        {
-            fs::current_path(previous);
-            fs::remove_all(path);
-        }
-    } elsewhere;
-    for (bool folder : {false, true}) {
-        if (folder)
+    const fs::path previous = fs::current_path();
+    char folder[] = "/tmp/quillory-puzzles-XXXXXX";
+    fs::current_path(mkdtemp(folder));
+    for (bool present : {false, true}) {
+        if (present)
             fs::create_directory(name);
         try {
             action();
-            ADD_FAILURE() << "no error " << (folder ? "with a folder " : "without ") << name;
+            ADD_FAILURE() << "no error " << (present ? "with a folder " : "without ") << name;
         } catch (const error& e) {
             EXPECT_NE(e.message().find(name), std::string::npos) << e.message();
         }
     }
+    fs::current_path(previous);
+    fs::remove_all(folder);
 }
