@@ -91,10 +91,7 @@ TEST_F(CrosswordLayoutTest, LoneRootLiesAcrossTheMiddleRow)
     };
     for (const auto& c : cases) {
         ResetAlphabet();
-        Dictionary list;
-        for (const std::string& word : c.words)
-            list.AddWord(word, "");
-        Grid grid = Layout(list);
+        Grid grid = Layout(WordList(c.words));
         ASSERT_EQ(grid.width, 25);
         ASSERT_EQ(grid.height, 25);
         EXPECT_EQ(Text(grid, c.column, 12, 1, 0, int(c.root.size())), c.root);
@@ -127,10 +124,7 @@ TEST_F(CrosswordLayoutTest, DownWordMayEndOneRowAboveTheLast)
 
 TEST_F(CrosswordLayoutTest, StepCapEndsALongSearchWithAClashFreeGrid)
 {
-    Dictionary list;
-    for (const std::string& word : AnimalWords)
-        list.AddWord(word, "");
-    Grid grid = Layout(list, WordOrder::ShortestFirst);
+    Grid grid = Layout(WordList(AnimalWords), WordOrder::ShortestFirst);
     EXPECT_GT(steps, CrosswordLayout::StepCap + 1);
     // Each call that was searching when the cap passed places at most one more word.
     EXPECT_LE(steps, CrosswordLayout::StepCap + 2 + int(AnimalWords.size()));

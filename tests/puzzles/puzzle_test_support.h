@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/alphabet.h"
 #include "engine/dictionary.h"
@@ -35,7 +36,7 @@ inline Dictionary ClueList(std::initializer_list<std::pair<std::string, std::str
     return list;
 }
 
-inline Dictionary WordList(std::initializer_list<std::string> words)
+inline Dictionary WordList(const std::vector<std::string>& words)
 {
     Dictionary list;
     for (const std::string& word : words)

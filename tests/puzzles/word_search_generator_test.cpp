@@ -42,9 +42,7 @@ TEST_F(WordSearchGeneratorTest, EveryPlacementReadsItsWordInListOrderAmidRandomL
     const std::vector<std::string> lists[] = {
         {}, {"teacher", "reader", "heart", "trade", "earth", "hat", "tree", "area", "i"}};
     for (const std::vector<std::string>& words : lists) {
-        Dictionary list;
-        for (const std::string& word : words)
-            list.AddWord(word, "");
+        Dictionary list = WordList(words);
         for (int run = 0; run < 20; ++run) {
             Grid grid = Generate(list);
             ASSERT_EQ(grid.width, 25);
