@@ -36,7 +36,9 @@ test)
     install_missing
     build_all
     cd "$build"
-    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --no-tests=error -j "$(nproc)"
+    # -noreset: the server must not restart whenever the last test window closes,
+    # or a test that connects at that moment finds no display.
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error -j "$(nproc)"
     ;;
 *)
     echo "usage: $0 start|test" >&2
