@@ -4,6 +4,8 @@
 #include "platform/win/window_calls.h"
 #include "platform/win/window_handle.h"
 
+#include <tuple>
+
 namespace {
 
 // A document view that records how the site activates it.
@@ -120,15 +122,26 @@ TEST_F(SiteTest, AmbientPropertiesAnswerPropertyGetsOnly)
     EXPECT_EQ(result.vt, VT_BOOL);
     EXPECT_EQ(invoke(DISPID_AMBIENT_SILENT, nullptr), E_INVALIDARG);
 
-    const auto answer = [&invoke, &result](DISPID id) {
+    host->m_ambientUserMode = false;  // read at the time of the call
+    const std::tuple<DISPID, VARTYPE, LONG> table[] = {
+        {DISPID_AMBIENT_SILENT, VT_BOOL, 1},
+        {DISPID_AMBIENT_OFFLINEIFNOTCONNECTED, VT_BOOL, 1},
+        {DISPID_AMBIENT_DISPLAYASDEFAULT, VT_BOOL, 1},
+        {DISPID_AMBIENT_APPEARANCE, VT_BOOL, 1},
+        {DISPID_AMBIENT_SHOWHATCHING, VT_BOOL, 1},
+        {DISPID_AMBIENT_SHOWGRABHANDLES, VT_BOOL, 1},
+        {DISPID_AMBIENT_USERMODE, VT_BOOL, 0},
+        {DISPID_AMBIENT_MESSAGEREFLECT, VT_BOOL, 0},
+        {DISPID_AMBIENT_LOCALEID, VT_I4, 0},
+        {DISPID_AMBIENT_FORECOLOR, VT_I4, LONG(GetSysColor(COLOR_WINDOWTEXT))},
+        {DISPID_AMBIENT_BACKCOLOR, VT_I4, LONG(GetSysColor(COLOR_WINDOW))},
+    };
+    for (const auto& [id, vt, value] : table) {
         VariantInit(&result);
         EXPECT_EQ(invoke(id, &result), S_OK);
-        return std::make_pair(result.vt, result.vt == VT_BOOL ? LONG(result.boolVal) : result.lVal);
-    };
-    EXPECT_EQ(answer(DISPID_AMBIENT_SILENT), std::make_pair(VARTYPE(VT_BOOL), LONG(1)));
-    host->m_ambientUserMode = false;  // read at the time of the call
-    EXPECT_EQ(answer(DISPID_AMBIENT_USERMODE), std::make_pair(VARTYPE(VT_BOOL), LONG(0)));
-    EXPECT_EQ(answer(DISPID_AMBIENT_BACKCOLOR), std::make_pair(VARTYPE(VT_I4), LONG(GetSysColor(COLOR_WINDOW))));
+        EXPECT_EQ(result.vt, vt) << id;
+        EXPECT_EQ(vt == VT_BOOL ? LONG(result.boolVal) : result.lVal, value) << id;
+    }
 }
 
 TEST_F(SiteTest, WindowContextIsTheSiteItselfOverTheClientArea)
@@ -186,6 +199,7 @@ TEST_F(SiteTest, TheFrameNeverClaimsAnAccelerator)
     RECT border{};
     EXPECT_EQ(frameFace->GetBorder(&border), INPLACE_E_NOTOOLSPACE);
     EXPECT_EQ(frameFace->GetBorder(nullptr), E_INVALIDARG);
+    EXPECT_EQ(frameFace->RequestBorderSpace(&border), INPLACE_E_NOTOOLSPACE);
     EXPECT_EQ(frameFace->RequestBorderSpace(nullptr), E_INVALIDARG);
 }
 
@@ -199,7 +213,7 @@ TEST_F(SiteTest, RunningLocksFollowInPlaceActivation)
     EXPECT_EQ(TakeCalls(), (Calls{"LockRunning 1 0", "LockRunning 0 0"}));
 }
 
-TEST_F(SiteTest, MissingArgumentsAndItemsAreRefused)
+TEST_F(SiteTest, ItemsCommandsAndCoordinatesAreRefusedSafely)
 {
     auto* container = Face<IOleItemContainer>(site, IID_IOleItemContainer);
     OLECHAR item[] = u"item";
@@ -219,6 +233,7 @@ TEST_F(SiteTest, MissingArgumentsAndItemsAreRefused)
     EXPECT_EQ(target->QueryStatus(nullptr, 2, commands, nullptr), S_OK);
     EXPECT_EQ(commands[0].cmdf + commands[1].cmdf, 0u);  // neither supported
     EXPECT_EQ(target->QueryStatus(nullptr, 0, nullptr, nullptr), E_INVALIDARG);
+    EXPECT_EQ(target->Exec(nullptr, 1, 0, nullptr, nullptr), OLECMDERR_E_NOTSUPPORTED);
     POINTL himetric{};
     EXPECT_EQ(Face<IOleControlSite>(site, IID_IOleControlSite)->TransformCoords(&himetric, nullptr, 0), E_INVALIDARG);
 }

@@ -35,6 +35,7 @@ TEST(VariantToWxVariant, IntegersKeepTheirSignedness)
     EXPECT_EQ(Converted(unsignedSmall).GetLong(), 65534);
     VARIANT byte = Of(VT_UI1);
     byte.bVal = 'z';
+    EXPECT_EQ(Converted(byte).GetType(), "char");
     EXPECT_EQ(Converted(byte).GetChar(), wxUniChar('z'));
 }
 
