@@ -126,22 +126,19 @@ TEST_F(HostTest, AClassThatCannotBeCreatedLeavesAUsableEmptyWindow)
     EXPECT_TRUE(TakeCalls().empty());
 }
 
-TEST_F(HostTest, SizingSetsTheExtentOnlyWhenItChanges)
+TEST_F(HostTest, SizingSetsTheExtentOnlyWhenItChangesOrIsUnknown)
 {
     InspectedActiveX* host = Host(wxSize(640, 480));
+    const Calls extentSet = {"GetExtent", "SetExtent 16933,12700", "SetObjectRects 0,0,640,480 0,0,640,480"};
     EXPECT_EQ(SizeCalls(host), (Calls{"GetExtent", "SetObjectRects 0,0,640,480 0,0,640,480"}));
 
     SIZEL other = {16933, 1};  // one side is enough to differ
     controlClass.last->SetExtent(DVASPECT_CONTENT, &other);
-    EXPECT_EQ(SizeCalls(host),
-              (Calls{"GetExtent", "SetExtent 16933,12700", "SetObjectRects 0,0,640,480 0,0,640,480"}));
-}
+    EXPECT_EQ(SizeCalls(host), extentSet);
 
-TEST_F(HostTest, SizingGivesAnExtentWhenTheControlCannotSayItsOwn)
-{
-    controlClass.options.knowsExtent = false;
-    InspectedActiveX* host = Host(wxSize(96, 96));
-    EXPECT_EQ(SizeCalls(host), (Calls{"GetExtent", "SetExtent 2540,2540", "SetObjectRects 0,0,96,96 0,0,96,96"}));
+    // A control that cannot say its extent is given one all the same.
+    controlClass.last->knowsExtent = false;
+    EXPECT_EQ(SizeCalls(host), extentSet);
 }
 
 TEST_F(HostTest, AnEmptyClientAreaSizesNothingButOneSideIsEnough)

@@ -25,7 +25,6 @@ struct ControlOptions {
     bool inPlaceObject = true;
     bool viewObject = true;
     bool createsWindow = true;
-    bool knowsExtent = true;
     ITypeInfo* classInfo = nullptr;  // no IProvideClassInfo without one; not owned
     IID eventInterface = GUID_NULL;  // of its one connection point
 };
@@ -166,7 +165,7 @@ public:
     HRESULT GetExtent(DWORD, SIZEL* size) override
     {
         Record("GetExtent");
-        if (!m_options.knowsExtent)
+        if (!knowsExtent)
             return E_FAIL;
         *size = m_extent;
         return S_OK;
@@ -283,6 +282,7 @@ public:
     WPARAM lastWParam = 0;
     LPARAM lastLParam = 0;
     LRESULT messageAnswer = 1;
+    bool knowsExtent = true;
 
 private:
     friend class TestRefCount;
