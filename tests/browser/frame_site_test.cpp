@@ -165,6 +165,7 @@ TEST_F(SiteTest, WindowContextIsTheSiteItselfOverTheClientArea)
     const wxSize client = host->GetClientSize();
     for (const RECT& area : {position, clip})
         EXPECT_TRUE(area.left == 0 && area.top == 0 && area.right == client.x && area.bottom == client.y);
+    EXPECT_EQ(info.cb, sizeof(OLEINPLACEFRAMEINFO));
     EXPECT_EQ(info.hwndFrame, WindowHandle(host));
     frameOut->Release();
     documentOut->Release();
@@ -245,15 +246,21 @@ TEST_F(SiteTest, ShowObjectShowsTheControlWindow)
     EXPECT_TRUE(WindowFromHandle(host->m_controlWindow)->IsShown());
 }
 
-TEST_F(SiteTest, ActivateMeKeepsAGivenViewAndActivatesIt)
+TEST_F(SiteTest, ActivateMeKeepsAGivenViewOrOneTheDocumentMakesAndActivatesIt)
 {
     auto* documentSite = Face<IOleDocumentSite>(site, IID_IOleDocumentSite);
-    // Without a view, one comes from the control's document: this control has none.
-    EXPECT_EQ(documentSite->ActivateMe(nullptr), E_FAIL);
+    EXPECT_EQ(documentSite->ActivateMe(nullptr), E_FAIL);  // no view, and no document to make one
     TestView view;
     EXPECT_EQ(documentSite->ActivateMe(&view), S_OK);
     EXPECT_EQ(view.calls, (Calls{"SetInPlaceSite", "UIActivate 1"}));
     EXPECT_EQ(view.refs, 2u);
+
+    TestView made;
+    controlClass.last->documentView = &made;
+    EXPECT_EQ(documentSite->ActivateMe(nullptr), S_OK);
+    EXPECT_EQ(TakeCalls(), Calls{"CreateView"});
+    EXPECT_EQ(made.calls, (Calls{"SetInPlaceSite", "UIActivate 1"}));
+    EXPECT_EQ(view.refs, 1u);  // the view it replaces is let go
     delete host;
-    EXPECT_EQ(view.refs, 1u);
+    EXPECT_EQ(made.refs, 1u);
 }

@@ -91,7 +91,8 @@ class RecordingControl final : public IOleObject,
                                public IPersistStreamInit,
                                public IProvideClassInfo,
                                public IConnectionPointContainer,
-                               public IRunnableObject {
+                               public IRunnableObject,
+                               public IOleDocument {
 public:
     static inline int live = 0;
 
@@ -120,6 +121,8 @@ public:
             *object = static_cast<IConnectionPointContainer*>(this);
         else if (riid == IID_IRunnableObject)
             *object = static_cast<IRunnableObject*>(this);
+        else if (documentView && riid == IID_IOleDocument)
+            *object = static_cast<IOleDocument*>(this);
         else
             return E_NOINTERFACE;
         AddRef();
@@ -274,6 +277,16 @@ public:
         return Record("SetContainedObject " + std::to_string(contained));
     }
 
+    // IOleDocument
+    HRESULT CreateView(IOleInPlaceSite*, IStream*, DWORD, IOleDocumentView** view) override
+    {
+        *view = documentView;
+        documentView->AddRef();
+        return Record("CreateView");
+    }
+    HRESULT GetDocMiscStatus(DWORD*) override { return E_NOTIMPL; }
+    HRESULT EnumViews(IEnumOleDocumentViews**, IOleDocumentView**) override { return E_NOTIMPL; }
+
     // What the tests look at and set.
     IOleClientSite* site = nullptr;
     wxWindow* window = nullptr;
@@ -283,6 +296,7 @@ public:
     LPARAM lastLParam = 0;
     LRESULT messageAnswer = 1;
     bool knowsExtent = true;
+    IOleDocumentView* documentView = nullptr;  // no IOleDocument without one; not owned
 
 private:
     friend class TestRefCount;

@@ -105,6 +105,7 @@ TEST_F(TypeInfoTest, RecordsTheDefaultInterfaceAndConnectsToTheDefaultEvents)
     EXPECT_EQ(go.retType.vt, VT_BOOL);
     ASSERT_EQ(go.params.size(), 2u);
     EXPECT_EQ(go.params[0].name, "count");
+    EXPECT_FALSE(go.params[0].isPtr);
     EXPECT_EQ(go.params[1].name, "text");
     EXPECT_TRUE(go.params[1].isPtr);
     EXPECT_EQ(go.params[1].vt, VT_BSTR);
@@ -113,6 +114,7 @@ TEST_F(TypeInfoTest, RecordsTheDefaultInterfaceAndConnectsToTheDefaultEvents)
     ASSERT_EQ(host->m_props.size(), 1u);
     const PropertyRecord& caption = host->m_props[0];
     EXPECT_EQ(caption.name, "Caption");
+    EXPECT_EQ(caption.memid, CaptionId);
     EXPECT_EQ(caption.type.vt, VT_BSTR);
     EXPECT_EQ(caption.arg.vt, VT_BSTR);
     EXPECT_EQ(caption.arg.name, "Caption");  // named after the property

@@ -53,7 +53,7 @@ TEST(VariantToWxVariant, ReadsThroughReferences)
     EXPECT_DOUBLE_EQ(Converted(nested).GetDouble(), 2.75);
 }
 
-TEST(VariantToWxVariant, StringsDatesAndDecimals)
+TEST(VariantToWxVariant, StringsDatesDecimalsAndPointers)
 {
     VARIANT text = Of(VT_BSTR);
     text.bstrVal = StringToBstr(wxString::FromUTF8("caf\xC3\xA9 \xF0\x9F\x98\x80"));
@@ -70,6 +70,11 @@ TEST(VariantToWxVariant, StringsDatesAndDecimals)
     VarDecFromR8(-12.5, &decimal.decVal);
     decimal.vt = VT_DECIMAL;
     EXPECT_DOUBLE_EQ(Converted(decimal).GetDouble(), -12.5);
+
+    int object = 0;
+    VARIANT unknown = Of(VT_UNKNOWN);
+    unknown.punkVal = reinterpret_cast<IUnknown*>(&object);
+    EXPECT_EQ(Converted(unknown).GetVoidPtr(), static_cast<void*>(&object));
 }
 
 TEST(VariantToWxVariant, UnconvertibleValuesBecomeNullAndArraysChangeNothing)
@@ -89,6 +94,10 @@ TEST(WxVariantToVariant, WritesAsTheArgumentsOwnTypeAsks)
     WxVariantToVariant(wxVariant(70000L), small);
     EXPECT_EQ(small.vt, VT_I2);
     EXPECT_EQ(small.iVal, 4464);  // the low 16 bits
+
+    VARIANT flag = Of(VT_BOOL);
+    WxVariantToVariant(wxVariant(true), flag);
+    EXPECT_EQ(flag.boolVal, 1);
 
     float single = 0;
     VARIANT reference = Of(VT_R4 | VT_BYREF);
