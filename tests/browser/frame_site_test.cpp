@@ -166,6 +166,7 @@ TEST_F(SiteTest, WindowContextIsTheSiteItselfOverTheClientArea)
     for (const RECT& area : {position, clip})
         EXPECT_TRUE(area.left == 0 && area.top == 0 && area.right == client.x && area.bottom == client.y);
     EXPECT_EQ(info.cb, sizeof(OLEINPLACEFRAMEINFO));
+    EXPECT_EQ(info.cAccelEntries, 0u);  // there is no accelerator table
     EXPECT_EQ(info.hwndFrame, WindowHandle(host));
     frameOut->Release();
     documentOut->Release();
@@ -223,6 +224,7 @@ TEST_F(SiteTest, ItemsCommandsAndCoordinatesAreRefusedSafely)
     EXPECT_EQ(object, nullptr);
     EXPECT_EQ(container->GetObject(nullptr, 0, nullptr, IID_IUnknown, &object), E_INVALIDARG);
     EXPECT_EQ(container->GetObjectStorage(item, nullptr, IID_IUnknown, nullptr), E_INVALIDARG);
+    EXPECT_EQ(container->IsRunning(item), MK_E_NOOBJECT);
     EXPECT_EQ(container->IsRunning(nullptr), E_INVALIDARG);
     EXPECT_EQ(site->GetContainer(nullptr), E_INVALIDARG);
     IMoniker* moniker = reinterpret_cast<IMoniker*>(1);
@@ -235,8 +237,11 @@ TEST_F(SiteTest, ItemsCommandsAndCoordinatesAreRefusedSafely)
     EXPECT_EQ(commands[0].cmdf + commands[1].cmdf, 0u);  // neither supported
     EXPECT_EQ(target->QueryStatus(nullptr, 0, nullptr, nullptr), E_INVALIDARG);
     EXPECT_EQ(target->Exec(nullptr, 1, 0, nullptr, nullptr), OLECMDERR_E_NOTSUPPORTED);
+    auto* controlSite = Face<IOleControlSite>(site, IID_IOleControlSite);
     POINTL himetric{};
-    EXPECT_EQ(Face<IOleControlSite>(site, IID_IOleControlSite)->TransformCoords(&himetric, nullptr, 0), E_INVALIDARG);
+    POINTF point{};
+    EXPECT_EQ(controlSite->TransformCoords(&himetric, nullptr, 0), E_INVALIDARG);
+    EXPECT_EQ(controlSite->TransformCoords(&himetric, &point, 0), E_NOTIMPL);
 }
 
 TEST_F(SiteTest, ShowObjectShowsTheControlWindow)

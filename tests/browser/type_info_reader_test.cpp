@@ -189,6 +189,8 @@ TEST_F(TypeInfoTest, TheSinkAnswersForItsEventsAndAcknowledgesWhatItCannotDelive
     EXPECT_EQ(sink->QueryInterface(IID_IOleObject, &face), E_NOINTERFACE);
     EXPECT_EQ(face, nullptr);
     EXPECT_EQ(sink->QueryInterface(IID_IDispatch, nullptr), E_FAIL);
+    UINT count = 0;
+    EXPECT_EQ(sink->GetTypeInfoCount(&count), E_NOTIMPL);
 
     // Events without an event type, or unknown, go nowhere; property calls are refused.
     int delivered = 0;

@@ -33,6 +33,11 @@ TEST(VariantToWxVariant, IntegersKeepTheirSignedness)
     VARIANT unsignedSmall = Of(VT_UI2);
     unsignedSmall.uiVal = 65534;
     EXPECT_EQ(Converted(unsignedSmall).GetLong(), 65534);
+    VARIANT error = Of(VT_ERROR);
+    error.scode = E_FAIL;
+    const wxVariant code = Converted(error);
+    ASSERT_EQ(code.GetType(), "long");
+    EXPECT_EQ(code.GetLong(), long(E_FAIL));
     VARIANT byte = Of(VT_UI1);
     byte.bVal = 'z';
     EXPECT_EQ(Converted(byte).GetType(), "char");
@@ -41,9 +46,11 @@ TEST(VariantToWxVariant, IntegersKeepTheirSignedness)
 
 TEST(VariantToWxVariant, ReadsThroughReferences)
 {
-    VARIANT_BOOL flag = VARIANT_FALSE;
+    VARIANT_BOOL flag = VARIANT_TRUE;
     VARIANT reference = Of(VT_BOOL | VT_BYREF);
     reference.pboolVal = &flag;
+    EXPECT_TRUE(Converted(reference).GetBool());
+    flag = VARIANT_FALSE;
     EXPECT_FALSE(Converted(reference).GetBool());
 
     VARIANT inner = Of(VT_R8);
