@@ -8,16 +8,15 @@
 #include "app/puzzle_content.h"
 #include "engine/alphabet.h"
 #include "app/recording_puzzle.h"
+#include "support/fresh_alphabet_test.h"
 #include "support/temp_file.h"
 
 namespace {
 
 const char* const TwoByOneGrid = "+---+---+\n| a |XXX|\n+---+---+\n";
 
-class DocumentTest : public testing::Test {
+class DocumentTest : public FreshAlphabetTest {
 protected:
-    void SetUp() override { ResetAlphabet(); }
-
     // Reads a document as the Open command does, minus the window.
     RecordingPuzzle& Read(const std::string& text)
     {

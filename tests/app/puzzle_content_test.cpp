@@ -2,18 +2,12 @@
 
 #include "app/recording_puzzle.h"
 #include "engine/alphabet.h"
+#include "support/count_of.h"
 
 namespace {
 
 bool Holds(const std::string& page, const std::string& text) { return page.find(text) != std::string::npos; }
 
-int Count(const std::string& page, const std::string& text)
-{
-    int n = 0;
-    for (auto at = page.find(text); at != std::string::npos; at = page.find(text, at + text.size()))
-        ++n;
-    return n;
-}
 
 class PuzzleContentTest : public testing::Test {
 protected:
@@ -39,7 +33,7 @@ TEST_F(PuzzleContentTest, WordSearchSolutionDecidesWhetherOutlinesAreDrawn)
 
     puzzle.SetShowSolution(true);
     ASSERT_EQ(puzzle.shown.size(), 2u);
-    EXPECT_EQ(Count(puzzle.shown[0], "return;"), Count(puzzle.shown[1], "return;") + 1)
+    EXPECT_EQ(CountOf(puzzle.shown[0], "return;"), CountOf(puzzle.shown[1], "return;") + 1)
         << "the loader returns early only while the solution is hidden";
     EXPECT_EQ(puzzle.grid.placements.size(), before.placements.size()) << "nothing generated anew";
     for (int i = 0; i < before.cellCount; ++i)
@@ -62,7 +56,7 @@ TEST_F(PuzzleContentTest, BingoIsNeverShownAgainWithoutGenerating)
     puzzle.numCards = 2;
     puzzle.Generate(list, "Bingo");
     ASSERT_EQ(puzzle.shown.size(), 1u);
-    EXPECT_EQ(Count(puzzle.shown[0], "BINGO"), 2);
+    EXPECT_EQ(CountOf(puzzle.shown[0], "BINGO"), 2);
     puzzle.SetShowSolution(true);
     EXPECT_TRUE(puzzle.showSolution);
     puzzle.Render("Other");
@@ -80,8 +74,8 @@ TEST_F(PuzzleContentTest, ScrambleKeepsItsShuffleWhenSolutionsSwitch)
     EXPECT_TRUE(Holds(puzzle.shown[0], "visibility:hidden"));
     EXPECT_TRUE(Holds(puzzle.shown[1], "visibility:visible"));
     EXPECT_EQ(puzzle.shown[0], puzzle.shown[2]);
-    EXPECT_EQ(Count(puzzle.scramblePage, "#title#"), 1);
-    EXPECT_EQ(Count(puzzle.scramblePage, "#visibility#"), 1);
+    EXPECT_EQ(CountOf(puzzle.scramblePage, "#title#"), 1);
+    EXPECT_EQ(CountOf(puzzle.scramblePage, "#visibility#"), 1);
 }
 
 TEST_F(PuzzleContentTest, RenderStoresTheTitleAndPutsItInOnce)
@@ -91,7 +85,7 @@ TEST_F(PuzzleContentTest, RenderStoresTheTitleAndPutsItInOnce)
     puzzle.Render("Odd #title# title");
     EXPECT_EQ(puzzle.title, "Odd #title# title");
     EXPECT_TRUE(Holds(puzzle.shown.back(), "<h1>Odd #title# title</h1>"));
-    EXPECT_EQ(Count(puzzle.shown.back(), "First"), 0);
+    EXPECT_EQ(CountOf(puzzle.shown.back(), "First"), 0);
 }
 
 TEST_F(PuzzleContentTest, TitlesAreTextNotMarkup)

@@ -8,12 +8,8 @@
 
 #include "engine/alphabet.h"
 #include "engine/grid.h"
+#include "support/fresh_alphabet_test.h"
 
-// The alphabet is process-wide and holds 32 letters: every test starts afresh.
-class FreshAlphabetTest : public testing::Test {
-protected:
-    void SetUp() override { ResetAlphabet(); }
-};
 
 // The cell indexes of every slot, in the grid's slot order.
 inline std::vector<std::vector<int>> AllSlots(const Grid& grid)

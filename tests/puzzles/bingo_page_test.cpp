@@ -40,7 +40,7 @@ Dictionary Numbered(int count)
     return list;
 }
 
-class BingoPageTest : public PuzzleTest {};
+class BingoPageTest : public FreshAlphabetTest {};
 
 TEST_F(BingoPageTest, EmptyListGivesCardsOfFreeSpacesAndNoCardsOnlyTheFrame)
 {

@@ -10,7 +10,7 @@
 
 namespace {
 
-class CrosswordLayoutTest : public PuzzleTest {
+class CrosswordLayoutTest : public FreshAlphabetTest {
 protected:
     Grid Layout(const Dictionary& list, WordOrder order = WordOrder::ListOrder)
     {

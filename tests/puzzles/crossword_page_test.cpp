@@ -35,7 +35,7 @@ std::string Lists(const std::string& across, const std::string& down)
            "</td></tr></table></body></html>";
 }
 
-class CrosswordPageTest : public PuzzleTest {
+class CrosswordPageTest : public FreshAlphabetTest {
 protected:
     std::string Sheet(Dictionary& list, bool showLetters)
     {

@@ -13,7 +13,7 @@
 
 namespace {
 
-using OutlineInBrowserTest = PuzzleTest;
+using OutlineInBrowserTest = FreshAlphabetTest;
 
 // The drawing script in a real browser engine: the page of "hello" across the
 // middle of a full 25 x 15 word search, as the program shows it with answers

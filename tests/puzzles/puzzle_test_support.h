@@ -14,12 +14,8 @@
 #include "engine/dictionary.h"
 #include "engine/error.h"
 #include "engine/grid.h"
-
-// The alphabet is process-wide and holds 32 letters: every test starts afresh.
-class PuzzleTest : public testing::Test {
-protected:
-    void SetUp() override { ResetAlphabet(); }
-};
+#include "support/count_of.h"
+#include "support/fresh_alphabet_test.h"
 
 // Every page keeps itself from being selected; most open with it.
 const std::string NoSelect =
@@ -52,14 +48,6 @@ inline void WriteWord(Grid& grid, const std::string& text, int x, int y, int dx,
         x += dx;
         y += dy;
     }
-}
-
-inline int CountOf(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
-        ++count;
-    return count;
 }
 
 // Runs `action` in an empty working folder, first without the run-time file

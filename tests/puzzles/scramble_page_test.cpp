@@ -37,7 +37,7 @@ std::string Sorted(std::string text)
     return text;
 }
 
-class ScramblePageTest : public PuzzleTest {};
+class ScramblePageTest : public FreshAlphabetTest {};
 
 TEST_F(ScramblePageTest, EmptyListGivesTheHeadingsAndAnEmptyTable)
 {

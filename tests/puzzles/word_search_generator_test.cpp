@@ -32,7 +32,7 @@ TEST(RandomInRangeTest, StaysInRangeWithEvenCountsAlthoughRandReachesFarBeyond15
     EXPECT_EQ(RandomInRange(5, 5), 5);
 }
 
-class WordSearchGeneratorTest : public PuzzleTest {
+class WordSearchGeneratorTest : public FreshAlphabetTest {
 protected:
     Grid Generate(const Dictionary& list) { return WordSearchGenerator(list.words).Generate(); }
 };

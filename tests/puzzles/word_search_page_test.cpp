@@ -38,7 +38,7 @@ TEST(AnswerOutlineTest, EachDirectionAndALoneLetterGetTheirCorners)
     EXPECT_EQ(Outline(4, 2, 4, 2), Lines({{125, 65}, {125, 85}, {145, 85}, {145, 65}})) << "a square inside the cell";
 }
 
-class WordSearchPageTest : public PuzzleTest {
+class WordSearchPageTest : public FreshAlphabetTest {
 protected:
     void Place(const std::string& word, int x, int y, int dx, int dy)
     {
