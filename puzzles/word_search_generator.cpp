@@ -21,10 +21,12 @@ constexpr Step DirectionSteps[8] = {{0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-
 
 WordSearchGenerator::WordSearchGenerator(const WordList& words) : words_(words.begin(), words.end()) {}
 
-Grid WordSearchGenerator::Generate()
+Grid WordSearchGenerator::Generate() { return Generate(unsigned(std::time(nullptr))); }
+
+Grid WordSearchGenerator::Generate(unsigned seed)
 {
     grid_.Resize(Width, Height);
-    std::srand(unsigned(std::time(nullptr)));
+    std::srand(seed);
     PlaceWords();
     FillEmptyCells();
     return grid_;
@@ -36,6 +38,11 @@ void WordSearchGenerator::PlaceWords()
     int directions[8] = {4, 0, 3, 1, 2, 5, 7, 6};
     attemptCounter_ = 0;
     while (!words_.empty() && attemptCounter_ < AttemptCap) {
+        // Such a word would use up every attempt left and keep out the words after it.
+        if (!FitsSomeLine(words_.front()->data())) {
+            words_.pop_front();
+            continue;
+        }
         int x = RandomInRange(0, grid_.width);
         int y = RandomInRange(0, grid_.height);
         if (grid_.CellAt(x, y).symbol != EmptySymbol) {
@@ -65,6 +72,12 @@ bool WordSearchGenerator::TryDirections(int x, int y, int directions[8])
         std::swap(directions[k], directions[untried - 1]);
     }
     return false;
+}
+
+// No line of the grid, in any direction, is longer than the grid's longer side.
+bool WordSearchGenerator::FitsSomeLine(const Symbol* w) const
+{
+    return WordLength(w) <= std::max(grid_.width, grid_.height);
 }
 
 bool WordSearchGenerator::HasEmptyCell()

@@ -10,7 +10,8 @@
 // Hides the words of a list, in list order, in a 25 x 15 grid: each in a
 // straight line in one of eight directions from a random empty cell, crossing
 // earlier words only where the letters agree; then fills the rest with random
-// letters a to z. Words that find no place are left out.
+// letters a to z. Words that find no place are left out; one longer than every
+// line of the grid is passed over without a try.
 class WordSearchGenerator {
 public:
     using WordList = std::vector<std::shared_ptr<const SymbolWord>>;
@@ -25,6 +26,8 @@ public:
 
     // Seeds rand from the clock; called once per object.
     Grid Generate();
+    // The same seed hides the same words in the same places.
+    Grid Generate(unsigned seed);
 
     // Direction codes 0 to 7 run up, up-right, right, down-right, down,
     // down-left, left and up-left.
@@ -34,6 +37,7 @@ public:
 private:
     void PlaceWords();
     bool TryDirections(int x, int y, int directions[8]);
+    bool FitsSomeLine(const Symbol* w) const;
     bool HasEmptyCell();
     void FillEmptyCells();
 

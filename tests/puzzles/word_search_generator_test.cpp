@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -62,11 +64,36 @@ TEST_F(WordSearchGeneratorTest, EveryPlacementReadsItsWordInListOrderAmidRandomL
     }
 }
 
-TEST_F(WordSearchGeneratorTest, WordWiderThanTheGridBlocksTheWordsAfterIt)
+// Words that all fit are hidden exactly as they always were for the same seed.
+TEST_F(WordSearchGeneratorTest, TheSameSeedGivesTheSameGridWhenEveryWordFits)
 {
-    Grid grid = Generate(WordList({"cat", "abcdefghijklmnopqrstuvwxyz", "dog"}));
-    ASSERT_EQ(grid.placements.size(), 1u);
+    Dictionary list = WordList({"abcdefghijklmnopqrstuvwxy", "fifteenletterss", "teacher", "reader", "heart", "i"});
+    Grid grid = WordSearchGenerator(list.words).Generate(20261207);
+    std::ostringstream letters;
+    grid.PrintSimple(letters);
+    EXPECT_EQ(letters.str(),
+        "fbebqmhbuyemmwopvojxacmyz\nvdfrupmlfvefubsiuctzjanmh\nksippqixeqfzasgamrlhynfzl\n"
+        "bclnbnfqhdvbwgfsrvemkambl\nltltldgqjcttqirqksocdzxnu\nfodfrktopjsooqipxayzjvdnq\n"
+        "blvrparnnvdspwtofvwhpmxcy\negmqffeipnjcyuardkyurbamr\nripxqflhrthwcwriervzivnju\n"
+        "mkatxbjqjhxruvqvllbdlumov\nyxwvutsrqponmlkjihgfedcba\nxlokrvredaerdwrauzbeqwros\n"
+        "xssrettelneetfifyjzrduveh\nmqumcsmohopyipfylunpnxyji\nozsfateacherpkgrluverahlj\n");
+    std::vector<std::array<int, 4>> ends;
+    for (const Placement& p : grid.placements)
+        ends.push_back({p.x1, p.y1, p.x2, p.y2});
+    const std::vector<std::array<int, 4>> expected = {{24, 10, 0, 10}, {15, 12, 1, 12}, {5, 14, 11, 14},
+                                                      {11, 11, 6, 11}, {7, 8, 3, 4},     {14, 5, 14, 5}};
+    EXPECT_EQ(ends, expected);
+}
+
+// Only the 25 cells of a row can hold a 25-letter word; a longer one is passed over at once.
+TEST_F(WordSearchGeneratorTest, AWordLongerThanEveryLineIsSkippedAndTheWordsAfterItArePlaced)
+{
+    const std::string widest = "abcdefghijklmnopqrstuvwxy";
+    Grid grid = Generate(WordList({std::string(40, 'l'), "cat", widest + "z", "dog", widest}));
+    ASSERT_EQ(grid.placements.size(), 3u);
     EXPECT_EQ(grid.PlacedWordText(0), "cat");
+    EXPECT_EQ(grid.PlacedWordText(1), "dog");
+    EXPECT_EQ(grid.PlacedWordText(2), widest);
 }
 
 TEST_F(WordSearchGeneratorTest, FullGridEndsThePlacingAndKeepsWhatWasPlaced)
