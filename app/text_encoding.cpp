@@ -1,30 +1,24 @@
 #include "app/text_encoding.h"
 
-#include <wx/strconv.h>
+#include "platform/com/code_page.h"
 
-namespace {
-
-wxCSConv& Windows1252()
+wxString FromWindows1252(const std::string& text)
 {
-    static wxCSConv conv(wxFONTENCODING_CP1252);
-    return conv;
+    std::wstring wide(text.size(), L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        wide[i] = Windows1252Char(static_cast<unsigned char>(text[i]));
+    return wxString(wide);
 }
-
-}  // namespace
-
-wxString FromWindows1252(const std::string& text) { return wxString(text.data(), Windows1252(), text.size()); }
 
 std::optional<std::string> ToWindows1252(const wxString& text)
 {
-    if (text.empty())
-        return std::string();
-    const wxCharBuffer bytes = text.mb_str(Windows1252());
-    if (bytes.length() == 0)
-        return std::nullopt;
-    std::string result(bytes.data(), bytes.length());
-    // A character without a byte is dropped by some converters instead of
-    // failing: only a text that converts back unchanged is whole.
-    if (FromWindows1252(result) != text)
-        return std::nullopt;
-    return result;
+    std::string bytes;
+    bytes.reserve(text.length());
+    for (wxUniChar c : text) {
+        const std::optional<char> byte = Windows1252Byte(c.GetValue());
+        if (!byte)
+            return std::nullopt;
+        bytes += *byte;
+    }
+    return bytes;
 }

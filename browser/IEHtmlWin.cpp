@@ -6,7 +6,6 @@
 #include "platform/webbrowser/web_browser_class.h"
 
 #include <wx/log.h>
-#include <wx/strconv.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -17,18 +16,14 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-// A character without a Windows-1252 byte becomes "?".
+// The page's own bytes go to the browser unchanged; a character without a
+// Windows-1252 byte becomes "?".
 std::string Windows1252Bytes(const wxString& text)
 {
-    wxCSConv windows1252(wxFONTENCODING_CP1252);
-    const wxCharBuffer whole = text.mb_str(windows1252);
-    if (whole.length() > 0 || text.empty())
-        return std::string(whole.data(), whole.length());
     std::string bytes;
-    for (wxUniChar c : text) {
-        const wxCharBuffer one = wxString(c).mb_str(windows1252);
-        bytes += one.length() == 1 ? one.data()[0] : '?';
-    }
+    bytes.reserve(text.length());
+    for (wxUniChar c : text)
+        bytes += Windows1252Byte(c.GetValue()).value_or('?');
     return bytes;
 }
 

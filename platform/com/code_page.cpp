@@ -12,12 +12,22 @@ const WCHAR Windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-WCHAR FromWindows1252(unsigned char byte)
-{
-    return byte >= 0x80 && byte < 0xA0 ? Windows1252High[byte - 0x80] : WCHAR(byte);
-}
+bool IsHighRange(char32_t c) { return c >= 0x80 && c < 0xA0; }
 
 }  // namespace
+
+WCHAR Windows1252Char(unsigned char byte) { return IsHighRange(byte) ? Windows1252High[byte - 0x80] : WCHAR(byte); }
+
+std::optional<char> Windows1252Byte(char32_t c)
+{
+    if (c < 0x100 && !IsHighRange(c))
+        return char(c);
+    for (int i = 0; i < 32; ++i) {
+        if (Windows1252High[i] == c)
+            return char(0x80 + i);
+    }
+    return std::nullopt;
+}
 
 int MultiByteToWideChar(UINT codePage, DWORD, const char* text, int length, WCHAR* wide, int wideLength)
 {
@@ -30,6 +40,6 @@ int MultiByteToWideChar(UINT codePage, DWORD, const char* text, int length, WCHA
     if (wideLength < count)
         return 0;
     for (int i = 0; i < count; ++i)
-        wide[i] = FromWindows1252(static_cast<unsigned char>(text[i]));
+        wide[i] = Windows1252Char(static_cast<unsigned char>(text[i]));
     return count;
 }

@@ -1,11 +1,11 @@
 #include "platform/help/chm_help_frame.h"
 
+#include "platform/com/code_page.h"
 #include "platform/help/chm_file.h"
 #include "platform/help/chm_scheme_handler.h"
 #include "platform/help/chm_url.h"
 
 #include <wx/splitter.h>
-#include <wx/strconv.h>
 #include <wx/webview.h>
 
 namespace {
@@ -23,8 +23,10 @@ wxString NextSchemeName()
 // Help files are written in the Windows code page, as the program's other 8-bit text.
 wxString FromHelpText(const std::string& text)
 {
-    static wxCSConv windows1252(wxFONTENCODING_CP1252);
-    return wxString(text.c_str(), windows1252);
+    std::wstring wide;
+    for (char c : text)
+        wide += Windows1252Char(static_cast<unsigned char>(c));
+    return wxString(wide);
 }
 
 class TopicData : public wxTreeItemData {

@@ -3,6 +3,7 @@
 #include "browser/active_x_event.h"
 #include "browser/active_x_events.h"
 #include "platform/com/class_registry.h"
+#include "platform/com/code_page.h"
 #include "platform/webbrowser/browser_type_info.h"
 #include "platform/webbrowser/web_browser_class.h"
 
@@ -16,7 +17,10 @@ const std::string AccentedPage = "<body><p>Caf\xE9 na\xEFve \x80 5</p></body></h
 // A page given as Windows-1252 bytes, the way the program hands pages over.
 wxString PageText(const std::string& windows1252)
 {
-    return wxString(windows1252.data(), wxCSConv(wxFONTENCODING_CP1252), windows1252.size());
+    wxString text;
+    for (char c : windows1252)
+        text += wxUniChar(Windows1252Char(static_cast<unsigned char>(c)));
+    return text;
 }
 
 bool Contains(const std::string& text, const std::string& part)
@@ -58,6 +62,12 @@ TEST_F(ViewTest, CharacterWithoutAWindows1252ByteCostsOnlyItself)
     EXPECT_EQ(view->DocumentSource(), "<html>");
     ASSERT_TRUE(view->LoadString(wxString::FromUTF8("<p>\xE2\x82\xAC \xE2\x98\x83 caf\xC3\xA9</p>")));
     EXPECT_EQ(view->DocumentSource(), "<html><p>\x80 ? caf\xE9</p>");
+
+    std::string everyByte(256, '\0');
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte[byte] = char(byte);
+    ASSERT_TRUE(view->LoadString(PageText(everyByte)));
+    EXPECT_EQ(view->DocumentSource(), "<html>" + everyByte);
 }
 
 // The control fires into the view's own sink, which hands the event on with its parameters.
