@@ -3,7 +3,60 @@
 #include <wx/msgdlg.h>
 
 #include "app/text_encoding.h"
+#include "engine/alphabet.h"
 #include "engine/error.h"
+
+namespace {
+
+// A command that fails gives back the letters it added, so the next one starts
+// where the last good one ended. A command run inside another (a dialog's Done
+// within Edit word list) that ends well keeps its letters for the outer one too.
+class LetterLedger {
+public:
+    LetterLedger() : before_(Alphabet::LetterCount()), outer_(innermost) { innermost = this; }
+    ~LetterLedger()
+    {
+        innermost = outer_;
+        if (!kept_)
+            Alphabet::GiveBackLetters(before_);
+    }
+    LetterLedger(const LetterLedger&) = delete;
+    LetterLedger& operator=(const LetterLedger&) = delete;
+
+    void Keep()
+    {
+        kept_ = true;
+        for (LetterLedger* ledger = outer_; ledger; ledger = ledger->outer_)
+            ledger->before_ = Alphabet::LetterCount();
+    }
+
+private:
+    static LetterLedger* innermost;
+    int before_;
+    LetterLedger* outer_;
+    bool kept_ = false;
+};
+
+LetterLedger* LetterLedger::innermost = nullptr;
+
+wxString CharacterName(char c)
+{
+    if (c == ' ')
+        return "a blank";
+    return "\"" + FromWindows1252(std::string(1, c)) + "\"";
+}
+
+// The engine's own words mean little to a teacher.
+wxString TooManyLettersMessage(char refused)
+{
+    return "The character " + CharacterName(refused) +
+           " did not fit. One run of Quillory can use at most 32 different characters across all its puzzles; "
+           "the letters a to z, accented letters, blanks, digits and marks each count as one.\n\n"
+           "Leave out characters the words do not need (for example accents, blanks or marks), or save your "
+           "puzzles, close Quillory and start it again to begin with all 32.";
+}
+
+}  // namespace
 
 void ShowInformation(wxWindow* parent, const wxString& message)
 {
@@ -14,7 +67,11 @@ void ShowInformation(wxWindow* parent, const wxString& message)
 void RunCommand(wxWindow* parent, const std::function<void()>& command)
 {
     try {
+        LetterLedger letters;
         command();
+        letters.Keep();
+    } catch (const TooManyLetters& e) {
+        ShowInformation(parent, TooManyLettersMessage(e.refused));
     } catch (const error& e) {
         ShowInformation(parent, FromWindows1252(e.message()));
     }

@@ -1,6 +1,7 @@
 #include "app/puzzle_content.h"
 
 #include <sstream>
+#include <utility>
 
 #include "puzzles/bingo_page.h"
 #include "puzzles/crossword_layout.h"
@@ -12,8 +13,21 @@ PuzzleContent::PuzzleContent(PuzzleType type) : type(type) {}
 
 void PuzzleContent::Generate(Dictionary list, std::string newTitle)
 {
-    title = newTitle;
-    wordList = list;
+    // A generation that fails leaves the document as it was: the letters of
+    // the new list go back to the alphabet, and nothing may keep them.
+    std::string oldTitle = std::exchange(title, newTitle);
+    Dictionary oldList = std::exchange(wordList, list);
+    try {
+        MakeByType(list);
+    } catch (...) {
+        title = std::move(oldTitle);
+        wordList = std::move(oldList);
+        throw;
+    }
+}
+
+void PuzzleContent::MakeByType(const Dictionary& list)
+{
     switch (type) {
     case FreeformPuzzle: MakeFreeformCrossword(list, title); break;
     case WordSearchPuzzle: MakeWordSearch(list, title); break;

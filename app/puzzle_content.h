@@ -49,6 +49,9 @@ public:
 
 protected:
     virtual void Show(const std::string& page) = 0;
+
+private:
+    void MakeByType(const Dictionary& list);
 };
 
 // The name a document type has in a document file.

@@ -30,12 +30,26 @@ Symbol Alphabet::AddLetter(char c)
     if (letterCount >= MaxLetters) {
         std::cout.write(symbolToChar, MaxLetters) << '\n';
         std::cout << "Adding letter: " << c << " (" << unsigned(ByteOf(c)) << ")" << std::endl;
-        throw error("Too many letters in dictonary. Try compiling with -DBIGALPHABET.");
+        throw TooManyLetters(c);
     }
     Symbol s(static_cast<std::uint8_t>(letterCount++));
     symbolToChar[s.code()] = c;
     charToSymbol[ByteOf(c)] = s;
     return s;
+}
+
+void Alphabet::GiveBackLetters(int count)
+{
+    for (; letterCount > count; --letterCount) {
+        char& c = symbolToChar[letterCount - 1];
+        charToSymbol[ByteOf(c)] = NoSymbol;
+        c = '\0';
+    }
+}
+
+TooManyLetters::TooManyLetters(char refused)
+    : error("Too many letters in dictonary. Try compiling with -DBIGALPHABET."), refused(refused)
+{
 }
 
 void ResetAlphabet()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/error.h"
 #include "engine/symbol.h"
 
 // The process-wide letter tables shared by every grid and word list.
@@ -12,6 +13,9 @@ public:
     static Symbol SymbolOf(char c);
     static char CharOf(Symbol s);
     static int LetterCount();
+    // Forgets every letter after the first `count`. Only for letters nothing
+    // holds any more: those a failed command added.
+    static void GiveBackLetters(int count);
 
 private:
     friend void ResetAlphabet();
@@ -19,3 +23,10 @@ private:
 };
 
 void ResetAlphabet();
+
+// The error of a character beyond the 32 letters, which it names.
+class TooManyLetters : public error {
+public:
+    explicit TooManyLetters(char refused);
+    char refused;
+};

@@ -9,6 +9,8 @@
 #include "dialog_script.h"
 #include "app/gui_test_main.h"
 #include "app/puzzle.h"
+#include "engine/alphabet.h"
+#include "platform/com/code_page.h"
 #include "platform/help/chm_help_frame.h"
 #include "support/temp_file.h"
 
@@ -135,20 +137,44 @@ TEST_F(FrameTest, ExitClosesAtOnceWithoutAQuestion)
     EXPECT_EQ(questions.shown, 0);
 }
 
-// The engine's error reaches the user as a message; the frame and its tabs stay.
+// Each byte from the blank up reaches the page as the character the code page gives it.
+TEST_F(FrameTest, EveryByteOfATitleReachesThePage)
+{
+    std::string title = "Start", shown = "Start";
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        title += char(byte);
+        shown += wxString(wxUniChar(Windows1252Char(byte))).utf8_string();
+    }
+    Puzzle* puzzle = AddPuzzle(FreeformPuzzle, title + "End");
+    EXPECT_TRUE(PumpUntil([&] { return RenderedText(*puzzle).find(shown + "End") != std::string::npos; }));
+}
+
+// The engine's error reaches the user in plain words; the frame and its tabs
+// stay, and the letters the failed command added serve the next one without
+// touching the letters of the puzzles already open.
 TEST_F(FrameTest, AnEngineErrorIsShownAndTheProgramGoesOn)
 {
-    AddPuzzle(FreeformPuzzle, "Kept");
-    TempFile document(
-        "<document type=\"freeform\">\n<wordlist>abcdefghijklmnopqrstuvwxyz\t\n0123456789!?\t\n</wordlist>\n"
-        "<title>Too many letters</title>\n</document>");
+    ResetAlphabet();
+    Puzzle* kept = AddPuzzle(FreeformPuzzle, "Kept");  // 7 letters
+    ASSERT_TRUE(PumpUntil([&] { return RenderedText(*kept).find("Kept") != std::string::npos; }));
+    const std::string keptPage = RenderedText(*kept), keptText = kept->ToXml();
+    TempFile tooMany("<document type=\"freeform\">\n<wordlist>abcdefghijklmnopqrstuvwxyz\t\n0123456789!?\t\n"
+                     "</wordlist>\n<title>Too many letters</title>\n</document>");
+    TempFile digits("<document type=\"freeform\">\n<wordlist>0123450\tdigits\n</wordlist>\n"
+                    "<title>Digits</title>\n</document>");
     DialogScript script;
-    script.paths.push_back(document.path());
+    script.paths = {tooMany.path(), digits.path()};
     RunMenuCommand(6005);
+    RunMenuCommand(6005);
+
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0], "Too many letters in dictonary. Try compiling with -DBIGALPHABET.");
-    EXPECT_EQ(frame.m_notebook->GetPageCount(), 1u);
-    EXPECT_NE(RenderedText(*frame.CurrentPuzzle()).find("Kept"), std::string::npos);
+    for (const char* part : {"character \"6\" did not fit", "at most 32 different characters"})
+        EXPECT_NE(script.messages[0].find(part), wxString::npos) << script.messages[0];
+    ASSERT_EQ(frame.m_notebook->GetPageCount(), 2u);
+    EXPECT_NE(frame.CurrentPuzzle()->ToXml().find("0123450\tdigits"), std::string::npos);
+    EXPECT_EQ(Alphabet::LetterCount(), 7 + 6);
+    EXPECT_EQ(kept->ToXml(), keptText);
+    EXPECT_EQ(RenderedText(*kept), keptPage);
 }
 
 }  // namespace

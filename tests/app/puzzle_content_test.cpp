@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/recording_puzzle.h"
 #include "engine/alphabet.h"
 #include "support/count_of.h"
@@ -38,6 +40,23 @@ TEST_F(PuzzleContentTest, WordSearchSolutionDecidesWhetherOutlinesAreDrawn)
     EXPECT_EQ(puzzle.grid.placements.size(), before.placements.size()) << "nothing generated anew";
     for (int i = 0; i < before.cellCount; ++i)
         ASSERT_EQ(puzzle.grid.cells[i].symbol, before.cells[i].symbol);
+}
+
+// Without its pattern file the crossword cannot be laid out: the document
+// keeps its words, title and grid, and shows nothing new.
+TEST_F(PuzzleContentTest, AFailedGenerationLeavesTheDocumentAsItWas)
+{
+    RecordingPuzzle puzzle(FreeformPuzzle);
+    puzzle.Generate(list, "Fruit");
+    const std::string saved = puzzle.ToXml();
+    const std::filesystem::path folder = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    Dictionary kiwi;
+    kiwi.AddWord("kiwi", "");
+    EXPECT_THROW(puzzle.Generate(kiwi, "Kiwi"), error);
+    std::filesystem::current_path(folder);
+    EXPECT_EQ(puzzle.ToXml(), saved);
+    EXPECT_EQ(puzzle.shown.size(), 1u);
 }
 
 TEST_F(PuzzleContentTest, CrosswordShowsLettersOnlyWithTheSolution)
