@@ -1,24 +1,71 @@
 #include "app/word_list_file.h"
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
 
 #include <wx/filedlg.h>
 #include <wx/grid.h>
 
+#include "app/text_encoding.h"
 #include "app/word_grid.h"
+
+namespace {
+
+// The lines of the file without their line ends.
+std::vector<std::string> ReadLines(std::istream& in, bool& failed)
+{
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    failed = in.bad();
+    return lines;
+}
+
+bool IsUtf8(const std::string& line) { return line.empty() || !wxString::FromUTF8(line.data(), line.size()).empty(); }
+
+bool IsUtf8BeyondAscii(const std::vector<std::string>& lines)
+{
+    const auto beyondAscii = [](const std::string& line) {
+        return std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    };
+    return std::all_of(lines.begin(), lines.end(), IsUtf8) && std::any_of(lines.begin(), lines.end(), beyondAscii);
+}
+
+// Editors on Windows open UTF-8 files with a byte order mark.
+void DropByteOrderMark(std::vector<std::string>& lines)
+{
+    if (!lines.empty() && lines[0].compare(0, 3, "\xEF\xBB\xBF") == 0)
+        lines[0].erase(0, 3);
+}
+
+}  // namespace
 
 WordListReading ReadWordList(std::istream& in)
 {
     WordListReading reading;
-    std::string line;
-    while (reading.entries.size() < MaxWordListEntries && std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const auto tab = line.find('\t');
-        if (tab != std::string::npos)
-            reading.entries.push_back({line.substr(0, tab), line.substr(tab + 1)});
+    std::vector<std::string> lines = ReadLines(in, reading.failed);
+    const bool utf8 = IsUtf8BeyondAscii(lines);
+    if (utf8)
+        DropByteOrderMark(lines);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].find('\t') == std::string::npos)
+            continue;
+        if (reading.entries.size() == MaxWordListEntries) {
+            ++reading.leftOut;
+            continue;
+        }
+        const std::optional<std::string> line = utf8 ? ToWindows1252(wxString::FromUTF8(lines[i])) : lines[i];
+        if (!line) {
+            reading.refusedLine = int(i) + 1;
+            break;
+        }
+        const auto tab = line->find('\t');
+        reading.entries.push_back({line->substr(0, tab), line->substr(tab + 1)});
     }
-    reading.failed = in.bad();
     return reading;
 }
 
@@ -58,6 +105,14 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
     ShowEntries(grid, reading.entries);
     if (reading.failed)
         TellUser(parent, "The word list " + Quoted(path) + " could not be read to its end.");
+    if (reading.refusedLine > 0)
+        TellUser(parent, wxString::Format("Line %d of the word list %s holds a character that a word list cannot "
+                                          "store, so loading stopped there. Please change it and load the file again.",
+                                          reading.refusedLine, Quoted(path)));
+    if (reading.leftOut > 0)
+        TellUser(parent, wxString::Format("The word list %s holds more entries than the %d rows: the first %d were "
+                                          "loaded and the other %d left out.",
+                                          Quoted(path), MaxWordListEntries, MaxWordListEntries, reading.leftOut));
 }
 
 void SaveWordListFile(wxWindow* parent, wxGrid* grid)

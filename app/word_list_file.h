@@ -18,13 +18,18 @@ struct WordListEntry {
 constexpr int MaxWordListEntries = 50;
 
 struct WordListReading {
-    std::vector<WordListEntry> entries;
+    std::vector<WordListEntry> entries;  // Windows-1252, whatever the file held
+    int leftOut = 0;                     // entries past the grid's rows
+    int refusedLine = 0;  // from 1: the line with a character Windows-1252 cannot hold, where reading stopped
     bool failed = false;  // the stream broke before its end
 };
 
 // The entries of a word list file, at most MaxWordListEntries of them. A line
 // runs up to LF and a CR before the LF is part of the line end, so files with
-// either line end read alike; lines without a TAB carry no entry.
+// either line end read alike; lines without a TAB carry no entry. A file that
+// is UTF-8 with at least one character beyond ASCII is read as UTF-8 (a
+// Windows-1252 file with accents practically never is), any other as
+// Windows-1252.
 WordListReading ReadWordList(std::istream& in);
 
 // Each entry with a word, as word, TAB, clue, CR LF.

@@ -94,11 +94,13 @@ TEST_F(WordListDialogs, AnEngineErrorIsShownAndTheDialogStaysWithWhatWasTyped)
 {
     auto* dialog = Open<WordListDlg>(FreeformPuzzle);
     TypeRow(dialog, 0, "abcdefghijklmnopqrstuvwxyz0123456789", "too many letters");
-    Press(dialog, DoneButton);
     ResetAlphabet();
+    Press(dialog, DoneButton);
 
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_NE(script.messages[0].find("Too many letters"), wxString::npos) << script.messages[0];
+    for (const char* part : {"character \"6\" did not fit", "at most 32 different characters"})
+        EXPECT_NE(script.messages[0].find(part), wxString::npos) << script.messages[0];
+    EXPECT_EQ(Alphabet::LetterCount(), 0) << "the failed command's letters are given back";
     EXPECT_FALSE(IsClosing(dialog));
     EXPECT_EQ(TabCount(), 0u);
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 1), "too many letters");
@@ -154,7 +156,7 @@ TEST_F(WordListDialogs, UseCluesAddsAClueColumnWhoseCluesGoWhenItGoes)
     EXPECT_EQ(OnlyPuzzle().wordList.ClueFor("owl"), "hoots");
 }
 
-// Sixty entries fill the fifty rows.
+// Sixty entries fill the fifty rows, and the teacher hears of the other ten.
 TEST_F(WordListDialogs, LoadingFillsRowsFromTheTopAndKeepsTheRowsBelow)
 {
     auto* dialog = Open<WordListDlg>(FreeformPuzzle);
@@ -180,13 +182,15 @@ TEST_F(WordListDialogs, LoadingFillsRowsFromTheTopAndKeepsTheRowsBelow)
     Press(dialog, LoadButton);
     EXPECT_EQ(grid->GetCellValue(0, 0), "w0");
     EXPECT_EQ(grid->GetCellValue(49, 0), "w49");
-    EXPECT_TRUE(script.messages.empty());
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_NE(script.messages[0].find("other 10 left out"), wxString::npos) << script.messages[0];
     dialog->Destroy();
 }
 
+// A UTF-8 file is saved back in Windows-1252.
 TEST_F(WordListDialogs, OneColumnDialogsDropLoadedCluesAndSaveEmptyOnes)
 {
-    TempFile source("lion\tbig cat\r\ncaf\xE9\tcoffee\r\n");
+    TempFile source("lion\tbig cat\ncaf\xC3\xA9\tcoffee\n");
     TempFile saved("");
     for (wxDialog* dialog : {static_cast<wxDialog*>(Open<WordSearchDlg>(WordSearchPuzzle)),
                              static_cast<wxDialog*>(new BingoDlg(&frame, WordListDialogId, ""))}) {
@@ -239,6 +243,14 @@ TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
     ASSERT_EQ(script.messages.size(), 2u);
     EXPECT_NE(script.messages[1].find("could not be read"), wxString::npos) << script.messages[1];
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), "kept");
+
+    TempFile greek("caf\xC3\xA9\tfine\n\xCE\xA9mega\tletter\n");
+    script.paths = {greek.path()};
+    Press(dialog, LoadButton);
+    ASSERT_EQ(script.messages.size(), 3u);
+    EXPECT_NE(script.messages[2].find("Line 2 "), wxString::npos) << script.messages[2];
+    EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), wxString::FromUTF8("café"));
+    EXPECT_EQ(WordGrid(dialog)->GetCellValue(1, 0), "");
     dialog->Destroy();
 }
 

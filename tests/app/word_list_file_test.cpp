@@ -51,9 +51,37 @@ TEST(WordListFileRead, LinesBecomeEntries)
     std::string sixty;
     for (int i = 0; i < 60; ++i)
         sixty += "w" + std::to_string(i) + "\tc\r\n";
-    const auto entries = Read(sixty);
-    ASSERT_EQ(entries.size(), 50u);
-    EXPECT_EQ(entries.back().word, "w49");
+    std::istringstream in(sixty);
+    const WordListReading reading = ReadWordList(in);
+    ASSERT_EQ(reading.entries.size(), 50u);
+    EXPECT_EQ(reading.entries.back().word, "w49");
+    EXPECT_EQ(reading.leftOut, 10);
+}
+
+// UTF-8 and Windows-1252 files with the same words load alike; a file that is
+// not UTF-8 throughout is Windows-1252, and one character Windows-1252 cannot
+// hold stops the reading at its line.
+TEST(WordListFileRead, UnicodeFilesReadAsUtf8AndOthersAsWindows1252)
+{
+    struct Case {
+        std::string text;
+        std::vector<WordListEntry> entries;
+        int refusedLine;
+    };
+    const std::vector<WordListEntry> cafe = {{"caf\xE9", "\x80 5"}, {"\xC0", "\x81\x8D\x8F\x90\x9D"}};
+    const Case cases[] = {
+        {"caf\xE9\t\x80 5\r\n\xC0\t\x81\x8D\x8F\x90\x9D\r\n", cafe, 0},
+        {"caf\xC3\xA9\t\xE2\x82\xAC 5\r\n\xC3\x80\t\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\r\n", cafe, 0},
+        {"\xEF\xBB\xBF" "caf\xC3\xA9\t\xE2\x82\xAC 5\n\xC3\x80\t\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D", cafe, 0},
+        {"caf\xC3\xA9\tutf-8\nna\xEFve\tansi\n", {{"caf\xC3\xA9", "utf-8"}, {"na\xEFve", "ansi"}}, 0},
+        {"caf\xC3\xA9\t\nno tab\n\xCE\xA9mega\tletter\nlast\t\n", {{"caf\xE9", ""}}, 3},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.text);
+        const WordListReading reading = ReadWordList(in);
+        EXPECT_EQ(reading.entries, c.entries) << c.text;
+        EXPECT_EQ(reading.refusedLine, c.refusedLine) << c.text;
+    }
 }
 
 TEST(WordListFileRead, ABrokenStreamEndsTheReadingWithWhatWasRead)
