@@ -56,7 +56,7 @@ TEST_F(ViewTest, PageIsRenderedWithItsWindows1252Letters)
     EXPECT_FALSE(Contains(text, "first"));
 }
 
-TEST_F(ViewTest, CharacterWithoutAWindows1252ByteCostsOnlyItself)
+TEST_F(ViewTest, EveryPageByteArrivesUnchangedAndACharacterWithoutOneCostsOnlyItself)
 {
     ASSERT_TRUE(view->LoadString(""));
     EXPECT_EQ(view->DocumentSource(), "<html>");
