@@ -5,6 +5,15 @@ set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
 build=$top/build
+action=${1:-}
+
+# Without root and without sudo nothing can be installed from here: say what to run.
+need_root() {
+    echo "Missing Debian packages: $*" >&2
+    echo "Run this as root, then run $0 ${action} again:" >&2
+    echo "    apt-get update && apt-get install -y --no-install-recommends $*" >&2
+    exit 1
+}
 
 install_missing() {
     local missing=()
@@ -14,7 +23,10 @@ install_missing() {
     done < scripts/packages.txt
     ((${#missing[@]})) || return 0
     local sudo=()
-    ((EUID == 0)) || sudo=(sudo)
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null || need_root "${missing[@]}"
+        sudo=(sudo)
+    fi
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
@@ -25,7 +37,7 @@ build_all() {
     cmake --build "$build" -j "$(nproc)"
 }
 
-case "${1:-}" in
+case "$action" in
 start)
     install_missing
     build_all

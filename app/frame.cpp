@@ -110,6 +110,9 @@ MyFrame::~MyFrame()
 {
     m_mgr.UnInit();
     m_pages.clear();
+    // The pages' views are gone; whatever runs after the frame must not reach it.
+    if (theFrame == this)
+        theFrame = nullptr;
 }
 
 void MyFrame::BuildMenuBar()

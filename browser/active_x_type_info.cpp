@@ -3,7 +3,7 @@
 #include "browser/active_x.h"
 
 #include "browser/active_x_events.h"
-#include "browser/bstr_text.h"
+#include "platform/win/bstr_text.h"
 
 namespace {
 

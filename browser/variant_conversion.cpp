@@ -1,6 +1,6 @@
 #include "browser/variant_conversion.h"
 
-#include "browser/bstr_text.h"
+#include "platform/win/bstr_text.h"
 
 #include <map>
 

@@ -10,7 +10,6 @@ public:
     constexpr explicit Symbol(std::uint8_t code) : code_(code) {}
 
     constexpr std::uint8_t code() const { return code_; }
-    constexpr bool IsLetter() const { return code_ < 32; }
 
     friend constexpr bool operator==(Symbol a, Symbol b) { return a.code_ == b.code_; }
     friend constexpr bool operator!=(Symbol a, Symbol b) { return a.code_ != b.code_; }

@@ -7,38 +7,66 @@
 
 namespace {
 
-using Wide = unsigned __int128;
-
 constexpr int MaxScale = 28;
-constexpr Wide Max96 = (Wide(1) << 96) - 1;
+constexpr ULONGLONG Low32 = 0xFFFFFFFFu;
 
-Wide PowerOfTen(int n)
+// The 96-bit integer as the record holds it, worked on in 32-bit pieces so that no
+// compiler needs a 128-bit type.
+struct Magnitude {
+    ULONG high = 0;
+    ULONGLONG low = 0;
+};
+
+// False when the product no longer fits in 96 bits.
+bool MultiplyByTen(Magnitude& m)
 {
-    Wide p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
+    const ULONGLONG bottom = (m.low & Low32) * 10;
+    const ULONGLONG middle = (m.low >> 32) * 10 + (bottom >> 32);
+    const ULONGLONG top = ULONGLONG(m.high) * 10 + (middle >> 32);
+    if (top > Low32)
+        return false;
+    m.high = static_cast<ULONG>(top);
+    m.low = (middle << 32) | (bottom & Low32);
+    return true;
 }
 
-Wide DividedRounded(Wide value, Wide divisor)
+// Half up: the digits below the last one dropped can only decide the rounding through it.
+ULONGLONG DividedByPowerOfTenRounded(ULONGLONG value, int n)
 {
-    Wide quotient = value / divisor;
-    if ((value % divisor) * 2 >= divisor)
-        ++quotient;
-    return quotient;
+    for (; n > 1; --n)
+        value /= 10;
+    return value / 10 + (value % 10 >= 5 ? 1 : 0);
 }
 
-void Store(Wide magnitude, int scale, bool negative, DECIMAL* out)
+void Store(const Magnitude& magnitude, int scale, bool negative, DECIMAL* out)
 {
-    while (scale > 0 && magnitude % 10 == 0) {
-        magnitude /= 10;
-        --scale;
-    }
     out->wReserved = 0;
     out->scale = static_cast<BYTE>(scale);
-    out->sign = negative && magnitude != 0 ? DECIMAL_NEG : 0;
-    out->Hi32 = static_cast<ULONG>(magnitude >> 64);
-    out->Lo64 = static_cast<ULONGLONG>(magnitude);
+    out->sign = negative && (magnitude.high != 0 || magnitude.low != 0) ? DECIMAL_NEG : 0;
+    out->Hi32 = magnitude.high;
+    out->Lo64 = magnitude.low;
+}
+
+// Digits times ten to the power of minus scale, with the scale brought into 0..28.
+HRESULT ScaleInto(ULONGLONG digits, int scale, bool negative, DECIMAL* out)
+{
+    Magnitude magnitude;
+    if (scale < 0) {
+        magnitude.low = digits;
+        for (; scale < 0; ++scale)
+            if (!MultiplyByTen(magnitude))
+                return DISP_E_OVERFLOW;
+    } else {
+        if (scale > MaxScale) {
+            digits = DividedByPowerOfTenRounded(digits, scale - MaxScale);
+            scale = MaxScale;
+        }
+        for (; scale > 0 && digits % 10 == 0; --scale)
+            digits /= 10;
+        magnitude.low = digits;
+    }
+    Store(magnitude, scale, negative, out);
+    return S_OK;
 }
 
 }  // namespace
@@ -66,17 +94,6 @@ HRESULT VarDecFromR8(double in, DECIMAL* out)
     const int exponent = std::atoi(exponentText + 1);
     *exponentText = '\0';
     const double mantissa = std::strtod(text, nullptr);
-    Wide digits = static_cast<Wide>(std::llround(mantissa * 1e14));
-    int scale = 14 - exponent;
-    if (scale < 0) {
-        digits *= PowerOfTen(-scale);
-        scale = 0;
-    } else if (scale > MaxScale) {
-        digits = DividedRounded(digits, PowerOfTen(scale - MaxScale));
-        scale = MaxScale;
-    }
-    if (digits > Max96)
-        return DISP_E_OVERFLOW;
-    Store(digits, scale, in < 0, out);
-    return S_OK;
+    const auto digits = static_cast<ULONGLONG>(std::llround(mantissa * 1e14));
+    return ScaleInto(digits, 14 - exponent, in < 0, out);
 }

@@ -16,7 +16,6 @@ public:
     // Opens the file at path, closing any file opened before; false when it is missing
     // or no CHM file.
     bool Open(const std::string& path);
-    bool IsOpen() const { return handle_ != nullptr; }
 
     // Reads the object at path inside the file ("/index.html"; the leading slash may be
     // left out); false when there is none.

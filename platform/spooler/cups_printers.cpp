@@ -3,79 +3,48 @@
 #include <cups/cups.h>
 
 #include <algorithm>
-#include <iterator>
-#include <memory>
 
 namespace spooler {
 namespace {
 
-struct IppDeleter {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
-};
-using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
-
-const char* const kWantedAttributes[] = {
-    "printer-name", "printer-info", "printer-location", "printer-make-and-model",
-    "device-uri", "printer-is-shared",
-};
-
-IppMessage AskForPrinters() {
-    ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  static_cast<int>(std::size(kWantedAttributes)), nullptr, kWantedAttributes);
-    return IppMessage(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+std::string OptionOf(const cups_dest_t& dest, const char* name) {
+    const char* value = cupsGetOption(name, dest.num_options, dest.options);
+    return value ? value : "";
 }
 
-std::string TextOf(ipp_attribute_t* attribute) {
-    const char* text = ippGetString(attribute, 0, nullptr);
-    return text ? text : "";
+CupsPrinter PrinterOf(const cups_dest_t& dest) {
+    CupsPrinter printer;
+    printer.name = dest.name;
+    printer.info = OptionOf(dest, "printer-info");
+    printer.location = OptionOf(dest, "printer-location");
+    printer.make_and_model = OptionOf(dest, "printer-make-and-model");
+    printer.device_uri = OptionOf(dest, "device-uri");
+    printer.shared = OptionOf(dest, "printer-is-shared") == "true";
+    return printer;
 }
 
-void ReadAttribute(ipp_attribute_t* attribute, CupsPrinter& printer) {
-    const std::string name = ippGetName(attribute);
-    if (name == "printer-name")
-        printer.name = TextOf(attribute);
-    else if (name == "printer-info")
-        printer.info = TextOf(attribute);
-    else if (name == "printer-location")
-        printer.location = TextOf(attribute);
-    else if (name == "printer-make-and-model")
-        printer.make_and_model = TextOf(attribute);
-    else if (name == "device-uri")
-        printer.device_uri = TextOf(attribute);
-    else if (name == "printer-is-shared")
-        printer.shared = ippGetBoolean(attribute, 0);
-}
-
-// Each printer is one printer-attributes group; groups are parted by separators.
-std::vector<CupsPrinter> ReadPrinters(ipp_t* response) {
+// Instances (lpoptions' name/instance) are settings of a printer, not printers of their own.
+std::vector<CupsPrinter> PrintersOf(const cups_dest_t* dests, int count) {
     std::vector<CupsPrinter> printers;
-    CupsPrinter current;
-    auto finish_current = [&] {
-        if (!current.name.empty())
-            printers.push_back(current);
-        current = CupsPrinter();
-    };
-    for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
-        if (ippGetGroupTag(a) == IPP_TAG_PRINTER && ippGetName(a))
-            ReadAttribute(a, current);
-        else
-            finish_current();
-    }
-    finish_current();
+    for (int i = 0; i < count; ++i)
+        if (!dests[i].instance)
+            printers.push_back(PrinterOf(dests[i]));
     return printers;
 }
 
 }  // namespace
 
 std::optional<std::vector<CupsPrinter>> LocalCupsPrinters() {
-    IppMessage response = AskForPrinters();
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     // A server without queues answers "not found".
-    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
-        return std::vector<CupsPrinter>();
-    if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING)
+    const ipp_status_t status = cupsLastError();
+    const bool answered = count > 0 || status <= IPP_STATUS_OK_CONFLICTING || status == IPP_STATUS_ERROR_NOT_FOUND;
+    std::vector<CupsPrinter> printers = PrintersOf(dests, count);
+    cupsFreeDests(count, dests);
+    if (!answered)
         return std::nullopt;
-    return ReadPrinters(response.get());
+    return printers;
 }
 
 std::optional<CupsPrinter> FindCupsPrinter(const std::string& name) {

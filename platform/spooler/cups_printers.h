@@ -1,5 +1,6 @@
-// The print queues of the CUPS server this process is configured for (CUPS_SERVER,
-// client.conf), and the user's default among them (LPDEST, PRINTER, lpoptions, the server's).
+// The printers of the CUPS server this process is configured for (CUPS_SERVER, client.conf),
+// its queues and those it finds on the network, and the user's default among them
+// (LPDEST, PRINTER, lpoptions, the server's).
 #pragma once
 
 #include <optional>
@@ -17,7 +18,7 @@ struct CupsPrinter {
     bool shared = false;
 };
 
-// In the server's order; none when the server cannot be asked.
+// By name; none when the server cannot be asked.
 std::optional<std::vector<CupsPrinter>> LocalCupsPrinters();
 
 std::optional<CupsPrinter> FindCupsPrinter(const std::string& name);

@@ -2,11 +2,11 @@
 
 #include "platform/webbrowser/browser_type_info.h"
 #include "platform/webbrowser/event_connection_point.h"
+#include "platform/win/bstr_text.h"
 #include "platform/win/device_context.h"
 #include "platform/win/window_handle.h"
 
 #include <wx/dc.h>
-#include <wx/strconv.h>
 #include <wx/string.h>
 
 namespace {
@@ -15,17 +15,6 @@ constexpr DWORD OLEMISC_RECOMPOSEONRESIZE = 0x1;
 constexpr DWORD OLEMISC_CANTLINKINSIDE = 0x10;
 constexpr DWORD OLEMISC_INSIDEOUT = 0x80;
 constexpr DWORD OLEMISC_ACTIVATEWHENVISIBLE = 0x100;
-
-BSTR ToBstr(const wxString& text)
-{
-    const wxCharBuffer wide = text.mb_str(wxMBConvUTF16());
-    return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(wide.data()), UINT(wide.length() / sizeof(OLECHAR)));
-}
-
-wxString FromUtf16(const std::u16string& text)
-{
-    return wxString(reinterpret_cast<const char*>(text.data()), wxMBConvUTF16(), text.size() * sizeof(OLECHAR));
-}
 
 }  // namespace
 
@@ -372,7 +361,7 @@ HRESULT WebBrowserControl::Navigate(BSTR url, VARIANT*, VARIANT*, VARIANT*, VARI
 {
     if (!url)
         return E_INVALIDARG;
-    m_url.assign(url, SysStringLen(url));
+    m_url = BstrToString(url);
     m_showsPage = false;
     m_page.clear();
     ShowContent();
@@ -440,7 +429,7 @@ void WebBrowserControl::ShowContent()
     if (m_showsPage)
         m_view->ShowPage(m_page);
     else if (!m_url.empty())
-        m_view->Navigate(FromUtf16(m_url));
+        m_view->Navigate(m_url);
 }
 
 void WebBrowserControl::OnPageLoaded(const wxString& url)
@@ -460,7 +449,7 @@ void WebBrowserControl::FireDocumentComplete(const wxString& url)
     VARIANT location;
     VariantInit(&location);
     location.vt = VT_BSTR;
-    location.bstrVal = ToBstr(url);
+    location.bstrVal = StringToBstr(url);
     // Arguments go last first: the URL, then the browser whose document it is.
     VARIANT arguments[2];
     VariantInit(&arguments[0]);

@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include <wx/string.h>
+
 class EventConnectionPoint;
 
 class WebBrowserControl : public IOleObject,
@@ -136,7 +138,7 @@ private:
     SIZEL m_extent = {0, 0};
     bool m_uiActive = false;
     // What the view shows once it exists: a URL, or the document's bytes.
-    std::u16string m_url;
+    wxString m_url;
     std::string m_page;
     bool m_showsPage = false;
 };

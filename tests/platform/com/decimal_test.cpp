@@ -41,6 +41,7 @@ TEST(Decimal, FromDoubleKeepsFifteenSignificantDigits)
         {-0.1, Decimal(0, 1, 1, DECIMAL_NEG)},
         {1.2345678901234567, Decimal(0, 123456789012346u, 14, 0)},
         {1e20, Decimal(5, 0x6BC75E2D63100000u, 0, 0)},
+        {-1e-200, Decimal(0, 0, 0, 0)},
     };
     for (const auto& c : cases) {
         DECIMAL d{};

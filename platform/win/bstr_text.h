@@ -1,5 +1,5 @@
 #pragma once
-// Automation strings to and from the toolkit's strings, losslessly through UTF-16.
+// Automation strings to and from the toolkit's strings, through UTF-16.
 
 #include "platform/com/bstr.h"
 
