@@ -178,7 +178,6 @@ void CrosswordLayout::Restore(int w)
     ++remainingCount_;
 }
 
-
 // Tries words running along `along` through the letters j, j + 1, ... of word a,
 // which crosses them; letter j of a lies at (x, y).
 void CrosswordLayout::Cross(Direction along, int a, int j, int x, int y)

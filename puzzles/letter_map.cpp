@@ -25,9 +25,9 @@ void LetterMap::Change(int x, int y, bool letter)
     inColumn_[x] += change;
 }
 
-// The cells from (x, y) on, one step of (dx, dy), a unit step, at a time, that
-// lie inside the grid while they, their two neighbours across the line and the
-// next cell on hold no letter; at most `limit`. The frame keeps all four inside the map.
+// How many cells from (x, y) on, a step of (dx, dy) at a time, lie inside the
+// grid while they, their two neighbours across the line and the next cell on
+// hold no letter; at most `limit`. The frame keeps all four inside the map.
 int LetterMap::FreeRun(int x, int y, int dx, int dy, int limit) const
 {
     if (!Inside(x, y))

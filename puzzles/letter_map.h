@@ -26,7 +26,10 @@ public:
 private:
     void Change(int x, int y, bool letter);
     bool Inside(int x, int y) const { return x >= 0 && x < width_ && y >= 0 && y < height_; }
-    bool Framed(int x, int y) const { return unsigned(x + 1) < unsigned(stride_) && unsigned(y + 1) < unsigned(height_ + 2); }
+    bool Framed(int x, int y) const
+    {
+        return unsigned(x + 1) < unsigned(width_ + 2) && unsigned(y + 1) < unsigned(height_ + 2);
+    }
     int Index(int x, int y) const { return (y + 1) * stride_ + x + 1; }
 
     int width_;
