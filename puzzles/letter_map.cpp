@@ -17,14 +17,6 @@ LetterMap::LetterMap(const Grid& grid)
             Set(x, y, grid.CellAt(x, y).HasLetter());
 }
 
-void LetterMap::Change(int x, int y, bool letter)
-{
-    has_[Index(x, y)] = letter;
-    int change = letter ? 1 : -1;
-    inRow_[y] += change;
-    inColumn_[x] += change;
-}
-
 // How many cells from (x, y) on, a step of (dx, dy) at a time, lie inside the
 // grid while they, their two neighbours across the line and the next cell on
 // hold no letter; at most `limit`. The frame keeps all four inside the map.

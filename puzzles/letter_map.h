@@ -17,14 +17,17 @@ public:
     bool Has(int x, int y) const { return Framed(x, y) && has_[Index(x, y)]; }
     void Set(int x, int y, bool letter)
     {
-        if (Inside(x, y) && has_[Index(x, y)] != letter)
-            Change(x, y, letter);
+        if (!Inside(x, y) || has_[Index(x, y)] == letter)
+            return;
+        has_[Index(x, y)] = letter;
+        int change = letter ? 1 : -1;
+        inRow_[y] += change;
+        inColumn_[x] += change;
     }
     int FreeRun(int x, int y, int dx, int dy, int limit) const;
     LetterBounds Bounds() const;
 
 private:
-    void Change(int x, int y, bool letter);
     bool Inside(int x, int y) const { return x >= 0 && x < width_ && y >= 0 && y < height_; }
     bool Framed(int x, int y) const
     {
