@@ -12,11 +12,19 @@ class Cell {
 public:
     explicit Cell(Symbol symbol);
 
-    void SetSymbol(Symbol s);  // throws error on a locked cell
+    // Throws error on a locked cell.
+    void SetSymbol(Symbol s)
+    {
+        if (locked)
+            RefuseLockedWrite();
+        if (s != EmptySymbol && s != BlockSymbol)
+            ++fillCount;
+        symbol = s;
+    }
     void SetBlock();
     void Reset(bool keepPrevious);
-    bool IsBlock() const;
-    bool HasLetter() const;
+    bool IsBlock() const { return symbol == BlockSymbol; }
+    bool HasLetter() const { return symbol != EmptySymbol && symbol != BlockSymbol; }
     void AddWordRef(WordSlot* slot, int position);
 
     std::vector<std::pair<int, WordSlot*>> references;  // (position in slot, slot)
@@ -25,4 +33,7 @@ public:
     Symbol symbol;
     Symbol previousSymbol = NoSymbol;
     bool locked = false;
+
+private:
+    [[noreturn]] static void RefuseLockedWrite();
 };

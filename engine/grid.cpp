@@ -6,6 +6,7 @@
 #include "engine/error.h"
 
 Cell OutsideCell(BlockSymbol);
+const Cell OutsideBlock(BlockSymbol);
 
 namespace {
 
@@ -82,14 +83,10 @@ void Grid::Resize(int w, int h)
     cellCount = static_cast<int>(cells.size());
 }
 
-Cell& Grid::CellAt(int x, int y)
+Cell& Grid::FreshOutsideCell()
 {
-    if (!Contains(x, y)) {
-        // Whatever a caller wrote through an outside position is forgotten here.
-        OutsideCell = Cell(BlockSymbol);
-        return OutsideCell;
-    }
-    return cells[static_cast<std::size_t>(width) * y + x];
+    OutsideCell = Cell(BlockSymbol);
+    return OutsideCell;
 }
 
 Cell& Grid::CellAtIndex(int index) { return cells[index]; }

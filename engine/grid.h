@@ -11,8 +11,11 @@
 
 class Dictionary;
 
-// Every position outside any grid reads as this block cell.
+// Every position outside any grid is a block cell. Writing access gets this
+// one, made a fresh block on each access, so that whatever was written through
+// it is forgotten; reading access gets OutsideBlock, which nothing changes.
 extern Cell OutsideCell;
+extern const Cell OutsideBlock;
 
 // A rectangular board of cells, row by row, with its word slots and placed words.
 class Grid {
@@ -25,7 +28,8 @@ public:
 
     void Resize(int w, int h);
     bool Contains(int x, int y) const { return x >= 0 && x < width && y >= 0 && y < height; }
-    Cell& CellAt(int x, int y);
+    Cell& CellAt(int x, int y) { return Contains(x, y) ? cells[Index(x, y)] : FreshOutsideCell(); }
+    const Cell& CellAt(int x, int y) const { return Contains(x, y) ? cells[Index(x, y)] : OutsideBlock; }
     Cell& CellAtIndex(int index);
     void FindWordSlots();
     void LockPresetCells();
@@ -53,6 +57,8 @@ public:
     int height = 0;
 
 private:
+    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(width) * y + x; }
+    static Cell& FreshOutsideCell();
     void PrintWordSlots();
     void AddSlotRun(int x, int y, int dx, int dy);
     void CopySlotsFrom(const Grid& other);

@@ -7,7 +7,6 @@
 
 #include "engine/alphabet.h"
 #include "engine/error.h"
-#include "puzzles/letter_bounds.h"
 
 namespace {
 
@@ -33,10 +32,17 @@ CrosswordLayout::CrosswordLayout(const WordList& words, WordOrder order)
 {
     for (int listIndex : WordOrderOf(words, order))
         words_.push_back(words[listIndex]);
+    isRemaining_.assign(words_.size(), 1);
+    remainingCount_ = unsigned(words_.size());
     for (int w = 0; w < int(words_.size()); ++w) {
-        remaining_.insert(w);
-        for (const Symbol* s = Word(w); *s != BlockSymbol; ++s)
-            wordsByLetter_[Alphabet::CharOf(*s)].insert(w);
+        lengths_.push_back(WordLength(Word(w)));
+        longest_ = std::max(longest_, lengths_[w]);
+        for (const Symbol* s = Word(w); *s != BlockSymbol; ++s) {
+            std::vector<int>& withLetter = wordsByLetter_[static_cast<unsigned char>(Alphabet::CharOf(*s))];
+            if (withLetter.empty() || withLetter.back() != w)
+                withLetter.push_back(w);
+            wordsBySymbol_[s->code()] = &withLetter;
+        }
     }
 }
 
@@ -45,13 +51,14 @@ CrosswordLayout::~CrosswordLayout() = default;
 Grid CrosswordLayout::Generate()
 {
     ReadPattern();
+    letters_.emplace(work_);
     stepCounter_ = 0;
     bestScore_ = 200;
     bestRemaining_ = 999999;
     int root = ChooseRoot();
     best_ = work_;
     if (root >= 0)
-        PlaceAcross(root, 0, RootCentre - WordLength(Word(root)) / 2, RootRow);
+        PlaceAcross(root, 0, RootCentre - lengths_[root] / 2, RootRow);
     return best_;
 }
 
@@ -81,9 +88,9 @@ int CrosswordLayout::ChooseRoot() const
 {
     int root = -1;
     int rootLength = 0;
-    for (int w : remaining_) {
-        int length = WordLength(Word(w));
-        if (length > rootLength && RootFits(length)) {
+    for (int w = 0; w < int(words_.size()); ++w) {
+        int length = lengths_[w];
+        if (isRemaining_[w] && length > rootLength && RootFits(length)) {
             root = w;
             rootLength = length;
         }
@@ -106,7 +113,7 @@ void CrosswordLayout::UnplaceDown(int w, int k, int x, int y) { Unplace(Down, w,
 
 int CrosswordLayout::Score()
 {
-    LetterBounds box = FindLetterBounds(work_);
+    LetterBounds box = letters_->Bounds();
     return (box.maxY - box.minY) + (box.maxX - box.minX);
 }
 
@@ -114,12 +121,11 @@ int CrosswordLayout::Score()
 void CrosswordLayout::Place(Direction along, int w, int k, int x, int y)
 {
     const Symbol* word = Word(w);
-    int length = WordLength(word);
-    for (int i = k + 1; i < length; ++i)
-        work_.CellAt(x + (i - k) * along.dx, y + (i - k) * along.dy).SetSymbol(word[i]);
+    for (int i = k + 1; i < lengths_[w]; ++i)
+        Write(x + (i - k) * along.dx, y + (i - k) * along.dy, word[i]);
     for (int i = k; i >= 0; --i)
-        work_.CellAt(x - (k - i) * along.dx, y - (k - i) * along.dy).SetSymbol(word[i]);
-    remaining_.erase(w);
+        Write(x - (k - i) * along.dx, y - (k - i) * along.dy, word[i]);
+    Remove(w);
     UpdateBest();
     int steps = stepCounter_++;
     if (steps <= StepCap)
@@ -128,18 +134,48 @@ void CrosswordLayout::Place(Direction along, int w, int k, int x, int y)
 
 void CrosswordLayout::UpdateBest()
 {
-    unsigned remaining = unsigned(remaining_.size());
-    if (remaining < bestRemaining_) {
-        bestRemaining_ = remaining;
+    if (remainingCount_ < bestRemaining_) {
+        bestRemaining_ = remainingCount_;
         bestScore_ = Score();
-        best_ = work_;
-    } else if (remaining == bestRemaining_) {
+        KeepAsBest();
+    } else if (remainingCount_ == bestRemaining_) {
         int score = Score();
         if (score < bestScore_) {
             bestScore_ = score;
-            best_ = work_;
+            KeepAsBest();
         }
     }
+}
+
+// The best grid starts as a full copy of the work grid, and the search writes
+// nothing but symbols, which count their fills: copying those two keeps it equal
+// to a full copy without copying the slots and each cell's slot references again.
+void CrosswordLayout::KeepAsBest()
+{
+    for (std::size_t i = 0; i < work_.cells.size(); ++i) {
+        best_.cells[i].symbol = work_.cells[i].symbol;
+        best_.cells[i].fillCount = work_.cells[i].fillCount;
+    }
+}
+
+// Every write to the work grid, so that its letter map stays equal to it.
+void CrosswordLayout::Write(int x, int y, Symbol s)
+{
+    Cell& cell = work_.CellAt(x, y);
+    cell.SetSymbol(s);
+    letters_->Set(x, y, cell.HasLetter());
+}
+
+void CrosswordLayout::Remove(int w)
+{
+    isRemaining_[w] = 0;
+    --remainingCount_;
+}
+
+void CrosswordLayout::Restore(int w)
+{
+    isRemaining_[w] = 1;
+    ++remainingCount_;
 }
 
 // Tries words running along `along` through the letters j, j + 1, ... of word a,
@@ -147,8 +183,7 @@ void CrosswordLayout::UpdateBest()
 void CrosswordLayout::Cross(Direction along, int a, int j, int x, int y)
 {
     Direction crossed{along.dy, along.dx};
-    int lengthA = WordLength(Word(a));
-    for (int i = j; i < lengthA; ++i) {
+    for (int i = j; i < lengths_[a]; ++i) {
         if (!TryCandidates(along, a, i, x + (i - j) * crossed.dx, y + (i - j) * crossed.dy))
             return;
     }
@@ -159,27 +194,27 @@ void CrosswordLayout::Cross(Direction along, int a, int j, int x, int y)
 bool CrosswordLayout::TryCandidates(Direction along, int a, int i, int x, int y)
 {
     Direction crossed{along.dy, along.dx};
-    const Symbol* wordA = Word(a);
-    Symbol c = wordA[i];
-    int before = Room(along, -1, x, y);
-    int after = Room(along, +1, x, y);
-    auto letterWords = wordsByLetter_.find(Alphabet::CharOf(c));
-    if (letterWords == wordsByLetter_.end())
-        return true;
-    // Placing and undoing changes the remaining words, never this copy.
-    const std::set<int> snapshot = letterWords->second;
-    for (int w : snapshot) {
-        if (remaining_.count(w) == 0)
+    Symbol c = Word(a)[i];
+    // Measured once, for the first remaining word: most positions have none.
+    int before = 0, after = -1;
+    for (int w : WordsWith(c)) {
+        if (!isRemaining_[w])
             continue;
+        if (after < 0) {
+            after = Room(along, +1, x, y);
+            // No word fits without a free cell after its last letter.
+            before = after > 0 ? Room(along, -1, x, y) : 0;
+        }
+        // Only the positions k with k <= before and length - k <= after fit.
         const Symbol* word = Word(w);
-        int length = WordLength(word);
-        for (int k = 0; k < length; ++k) {
-            if (word[k] != c || k > before || length - k > after)
+        int last = std::min(before, lengths_[w] - 1);
+        for (int k = std::max(0, lengths_[w] - after); k <= last; ++k) {
+            if (word[k] != c)
                 continue;
             Place(along, w, k, x, y);
             if (stepCounter_ > StepCap)
                 return false;
-            if (i + 2 < WordLength(wordA))
+            if (i + 2 < lengths_[a])
                 Cross(along, a, i + 2, x + 2 * crossed.dx, y + 2 * crossed.dy);
             Unplace(along, w, k, x, y);
         }
@@ -189,36 +224,29 @@ bool CrosswordLayout::TryCandidates(Direction along, int a, int i, int x, int y)
 
 // Free cells from (x, y) in the given sense along the word's direction; a cell
 // counts when it, the cells beside it and the next one further out hold no letter.
-// No room at all when the crossing cell has a letter on the other side.
+// No room at all when the crossing cell has a letter on the other side. Room
+// beyond the longest word's length decides nothing, so it is not counted.
 int CrosswordLayout::Room(Direction along, int sense, int x, int y)
 {
     int dx = sense * along.dx, dy = sense * along.dy;
     if (HasLetterAt(x - dx, y - dy))
         return 0;
-    int room = 0;
-    for (int px = x + dx, py = y + dy; work_.Contains(px, py); px += dx, py += dy) {
-        if (HasLetterAt(px, py) || HasLetterAt(px + along.dy, py + along.dx) ||
-            HasLetterAt(px - along.dy, py - along.dx) || HasLetterAt(px + dx, py + dy))
-            break;
-        ++room;
-    }
-    return room;
+    return letters_->FreeRun(x + dx, y + dy, dx, dy, longest_);
 }
 
 void CrosswordLayout::Unplace(Direction along, int w, int k, int x, int y)
 {
     const Symbol* word = Word(w);
-    int length = WordLength(word);
-    for (int i = 1; i < length - k; ++i)
-        work_.CellAt(x + i * along.dx, y + i * along.dy).SetSymbol(EmptySymbol);
+    for (int i = 1; i < lengths_[w] - k; ++i)
+        Write(x + i * along.dx, y + i * along.dy, EmptySymbol);
     for (int i = 0; i <= k; ++i)
-        work_.CellAt(x - i * along.dx, y - i * along.dy).SetSymbol(EmptySymbol);
+        Write(x - i * along.dx, y - i * along.dy, EmptySymbol);
     // The crossing letter belongs to the crossed word, seen by its neighbours;
     // a position outside the grid reads as a block, which is not empty.
     int ax = x + along.dy, ay = y + along.dx;
-    bool afterHolds = work_.Contains(ax, ay) && work_.CellAt(ax, ay).symbol != EmptySymbol;
-    bool beforeHolds = work_.CellAt(x - along.dy, y - along.dx).symbol != EmptySymbol;
+    bool afterHolds = work_.Contains(ax, ay) && WorkCell(ax, ay).symbol != EmptySymbol;
+    bool beforeHolds = WorkCell(x - along.dy, y - along.dx).symbol != EmptySymbol;
     if (afterHolds || beforeHolds)
-        work_.CellAt(x, y).SetSymbol(word[k]);
-    remaining_.insert(w);
+        Write(x, y, word[k]);
+    Restore(w);
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <map>
 #include <memory>
-#include <set>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/grid.h"
 #include "engine/symbol_word.h"
+#include "puzzles/letter_map.h"
 
 // The fixed order in which the layout considers the words: it picks the root
 // among equally long words and the order of the candidates at every crossing.
@@ -64,19 +66,32 @@ private:
     bool TryCandidates(Direction along, int a, int i, int x, int y);
     int Room(Direction along, int sense, int x, int y);
     void UpdateBest();
+    void KeepAsBest();
+    void Write(int x, int y, Symbol s);
+    void Remove(int w);
+    void Restore(int w);
     int ChooseRoot() const;
     bool RootFits(int length) const;
     void ReadPattern();
 
     const Symbol* Word(int w) const { return words_[w]->data(); }
-    bool HasLetterAt(int x, int y) { return work_.CellAt(x, y).HasLetter(); }
+    const std::vector<int>& WordsWith(Symbol letter) const { return *wordsBySymbol_[letter.code()]; }
+    const Cell& WorkCell(int x, int y) const { return std::as_const(work_).CellAt(x, y); }
+    bool HasLetterAt(int x, int y) const { return letters_->Has(x, y); }
 
     WordList words_;  // in the word order
-    std::set<int> remaining_;
-    std::map<char, std::set<int>> wordsByLetter_;
+    std::vector<int> lengths_;
+    int longest_ = 0;
+    std::vector<unsigned char> isRemaining_;
+    unsigned remainingCount_ = 0;
+    // By the letter's character; each list in the word order, without repeats.
+    std::array<std::vector<int>, 256> wordsByLetter_;
+    // The same lists, found by the code of each symbol the words hold.
+    std::array<const std::vector<int>*, 256> wordsBySymbol_{};
     Grid best_{4, 4};
     unsigned bestRemaining_ = 0;
     int bestScore_ = 0;
     Grid work_{4, 4};
+    std::optional<LetterMap> letters_;  // of the work grid
     int stepCounter_ = 0;
 };

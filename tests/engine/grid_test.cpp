@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "engine/error.h"
 #include "engine_test_support.h"
@@ -31,10 +32,13 @@ TEST_F(GridTest, OutsidePositionsReadAsBlocksWhateverWasWritten)
     outside.locked = true;
     outside.AddWordRef(nullptr, 0);
     for (auto [x, y] : {std::pair{2, 0}, {-1, 0}, {0, 2}}) {
-        const Cell& again = grid.CellAt(x, y);
-        EXPECT_EQ(again.symbol, BlockSymbol);
-        EXPECT_FALSE(again.locked);
-        EXPECT_TRUE(again.references.empty());
+        // Read first as a reader, then as a writer would.
+        const Cell reads[] = {std::as_const(grid).CellAt(x, y), grid.CellAt(x, y)};
+        for (const Cell& again : reads) {
+            EXPECT_EQ(again.symbol, BlockSymbol);
+            EXPECT_FALSE(again.locked);
+            EXPECT_TRUE(again.references.empty());
+        }
     }
     EXPECT_EQ(grid.cellCount, 4);
 }

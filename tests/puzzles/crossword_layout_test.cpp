@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -56,6 +59,22 @@ protected:
                     collect(x, y, 0, 1);
             }
         return runs;
+    }
+
+    // The layout as the recorded file gives it: a line of counts, then every
+    // row, '.' for an empty cell.
+    std::string Record(const std::string& order, Grid& grid) const
+    {
+        int fills = 0;
+        std::string rows;
+        for (int y = 0; y < grid.height; ++y, rows += '\n')
+            for (int x = 0; x < grid.width; ++x) {
+                const Cell& cell = grid.CellAt(x, y);
+                fills += cell.fillCount;
+                rows += cell.HasLetter() ? Alphabet::CharOf(cell.symbol) : '.';
+            }
+        return "order " + order + " steps " + std::to_string(steps) + " placed " + std::to_string(placed) +
+               " fills " + std::to_string(fills) + '\n' + rows;
     }
 
     std::size_t placed = 0;
@@ -137,6 +156,36 @@ TEST_F(CrosswordLayoutTest, StepCapEndsALongSearchWithAClashFreeGrid)
     EXPECT_GT(placed, AnimalWords.size() / 2);
     for (const std::string& run : runs)
         EXPECT_GE(--listed[run], 0) << run << " is not a word of the list";
+}
+
+// Every cell of the grids found for lists of 10 to 50 words in each order, as
+// recorded: a faster search must find exactly these.
+TEST_F(CrosswordLayoutTest, LayoutsAreTheRecordedOnes)
+{
+    const std::map<std::string, WordOrder> orders = {
+        {"list", WordOrder::ListOrder}, {"longest", WordOrder::LongestFirst}, {"shortest", WordOrder::ShortestFirst}};
+    std::ifstream recorded(QUILLORY_TEST_DATA "/crossword_layouts.txt");
+    ASSERT_TRUE(recorded.is_open());
+    std::vector<std::string> words;
+    int layouts = 0;
+    for (std::string line; std::getline(recorded, line);) {
+        std::istringstream fields(line);
+        std::string key, order;
+        fields >> key;
+        if (key == "words")
+            words.assign(std::istream_iterator<std::string>(fields), {});
+        if (key != "order")
+            continue;
+        fields >> order;
+        std::string expected = line + '\n';
+        for (int y = 0; y < 25 && std::getline(recorded, line); ++y)
+            expected += line + '\n';
+        ResetAlphabet();
+        Grid grid = Layout(WordList(words), orders.at(order));
+        EXPECT_EQ(Record(order, grid), expected) << words.size() << " words, " << order;
+        ++layouts;
+    }
+    EXPECT_EQ(layouts, 13);
 }
 
 TEST_F(CrosswordLayoutTest, MissingOrUnreadablePatternIsAnErrorNamingTheFile)
