@@ -38,7 +38,7 @@ void BingoDlg::CreateGUIControls()
     m_numCardsLabel = new wxStaticText(this, 1009, "Number of cards: ", wxDefaultPosition, wxDefaultSize, 0,
                                        "staticText");
     m_topRow->Add(m_numCardsLabel, 0, WordListItemFlags, WordListItemBorder);
-    // GTK draws the arrow buttons only at its own size, which is larger than the 50 x 19 asked for.
+    // At 50 x 19 pixels GTK has no room to draw the arrow buttons: the control takes the size GTK needs.
     m_numCards = new wxSpinCtrl(this, 1003, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1, 100, 1,
                                 "wxSpinCtrl");
     m_topRow->Add(m_numCards, 0, WordListItemFlags, WordListItemBorder);
