@@ -2,12 +2,12 @@
 // program's own web view paints it and on the sheet it prints.
 #include <gtest/gtest.h>
 #include <webkit2/webkit2.h>
+#include <wx/image.h>
 #include <wx/webview.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,31 +29,31 @@ constexpr int Columns = 25, Rows = 15, ShowSolutionsBox = 1006;
 const std::vector<Placement> Words = {{0, 0, 4, 0}, {24, 2, 20, 2},   {0, 3, 0, 7},   {24, 14, 24, 10},
                                       {3, 4, 7, 8}, {10, 14, 14, 10}, {20, 4, 16, 8}, {14, 8, 10, 4}};
 
-// Pixels as 0xRRGGBB, row by row.
-struct Raster {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> pixels;
+bool Red(const wxImage& image, int x, int y)
+{
+    return image.GetRed(x, y) > 180 && image.GetGreen(x, y) < 110 && image.GetBlue(x, y) < 110;
+}
 
-    int Channel(int x, int y, int shift) const { return pixels[std::size_t(y) * width + x] >> shift & 0xFF; }
-    bool Red(int x, int y) const { return Channel(x, y, 16) > 180 && Channel(x, y, 8) < 110 && Channel(x, y, 0) < 110; }
-    bool Dark(int x, int y) const { return Channel(x, y, 16) + Channel(x, y, 8) + Channel(x, y, 0) < 3 * 160; }
-};
+bool Dark(const wxImage& image, int x, int y)
+{
+    return image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 160;
+}
 
 struct CellArea {
     double left, top, cellWidth, cellHeight;
 };
 
 // The table's border is the longest dark line across the page; the cells lie inside it.
-CellArea BorderedCells(const Raster& image)
+CellArea BorderedCells(const wxImage& image)
 {
-    std::vector<std::pair<int, int>> longest(image.height);  // length and end of each row's longest dark run
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0, run = 0; x < image.width; ++x)
-            if ((run = image.Dark(x, y) ? run + 1 : 0) > longest[y].first)
+    std::vector<std::pair<int, int>> longest(image.GetHeight());  // length and end of each row's longest dark run
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0, run = 0; x < image.GetWidth(); ++x)
+            if ((run = Dark(image, x, y) ? run + 1 : 0) > longest[y].first)
                 longest[y] = {run, x};
     const int best = std::max_element(longest.begin(), longest.end())->first;
     std::vector<int> borderRows;
-    for (int y = 0; y < image.height; ++y)
+    for (int y = 0; y < image.GetHeight(); ++y)
         if (longest[y].first >= best * 95 / 100)
             borderRows.push_back(y);
     if (borderRows.empty())
@@ -68,8 +68,10 @@ CellArea BorderedCells(const Raster& image)
 
 // Red pixels off every placed word's cells, and words with too little red for
 // their outline; empty when every outline sits on its word.
-std::string MisplacedOutlines(const Raster& image)
+std::string MisplacedOutlines(const wxImage& image)
 {
+    if (!image.IsOk())
+        return "no picture";
     const CellArea cells = BorderedCells(image);
     if (cells.cellWidth < 10)
         return "no letter table";
@@ -77,9 +79,9 @@ std::string MisplacedOutlines(const Raster& image)
     const double slackX = 3 / cells.cellWidth, slackY = 3 / cells.cellHeight;
     std::vector<int> red(Words.size());
     int stray = 0;
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x) {
-            if (!image.Red(x, y))
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            if (!Red(image, x, y))
                 continue;
             const double cx = (x + 0.5 - cells.left) / cells.cellWidth, cy = (y + 0.5 - cells.top) / cells.cellHeight;
             bool onAWord = false;
@@ -124,8 +126,8 @@ Puzzle* OutlinedWordSearch()
     return puzzle;
 }
 
-// The whole page as the web view paints it.
-Raster Snapshot(wxWebView* web)
+// The whole page as the web view paints it, through a file of the folder.
+wxImage Snapshot(wxWebView* web, const std::string& file)
 {
     cairo_surface_t* surface = nullptr;
     auto finish = [](GObject* view, GAsyncResult* result, gpointer data) {
@@ -134,39 +136,27 @@ Raster Snapshot(wxWebView* web)
     webkit_web_view_get_snapshot(static_cast<WebKitWebView*>(web->GetNativeBackend()),
                                  WEBKIT_SNAPSHOT_REGION_FULL_DOCUMENT, WEBKIT_SNAPSHOT_OPTIONS_NONE, nullptr, finish,
                                  &surface);
-    PumpUntil([&] { return surface != nullptr; }, 30000);
-    Raster image;
-    if (!surface)
-        return image;
-    image.width = cairo_image_surface_get_width(surface);
-    image.height = cairo_image_surface_get_height(surface);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    for (int y = 0; y < image.height; ++y) {
-        auto* row = reinterpret_cast<const std::uint32_t*>(data + y * cairo_image_surface_get_stride(surface));
-        for (int x = 0; x < image.width; ++x)
-            image.pixels.push_back(row[x] & 0xFFFFFF);
-    }
+    if (!PumpUntil([&] { return surface != nullptr; }, 30000))
+        return wxImage();
+    cairo_surface_write_to_png(surface, file.c_str());
     cairo_surface_destroy(surface);
-    return image;
-}
-
-Raster ReadPpm(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int maximum = 0;
-    Raster image;
-    in >> magic >> image.width >> image.height >> maximum;
-    in.get();
-    for (char rgb[3]; image.pixels.size() < std::size_t(image.width) * image.height && in.read(rgb, 3);)
-        image.pixels.push_back(std::uint8_t(rgb[0]) << 16 | std::uint8_t(rgb[1]) << 8 | std::uint8_t(rgb[2]));
-    return image;
+    return wxImage(file);
 }
 
 class AnswerOutlineTest : public testing::Test {
 protected:
-    void SetUp() override { CloseAllTabs(); }
-    void TearDown() override { CloseAllTabs(); }
+    void SetUp() override
+    {
+        wxImage::AddHandler(new wxPNGHandler);
+        CloseAllTabs();
+    }
+    void TearDown() override
+    {
+        CloseAllTabs();
+        std::filesystem::remove_all(folder);
+    }
+
+    const std::string folder = mkdtemp(std::string("/tmp/quillory-outline-XXXXXX").data());
 };
 
 TEST_F(AnswerOutlineTest, OnScreenTheOutlinesSitOnTheWordsAtAnyWindowWidth)
@@ -176,7 +166,7 @@ TEST_F(AnswerOutlineTest, OnScreenTheOutlinesSitOnTheWordsAtAnyWindowWidth)
         SCOPED_TRACE(width);
         TestFrame().SetSize(width, 700);
         PumpUntil([] { return false; }, 500);
-        EXPECT_EQ(MisplacedOutlines(Snapshot(web)), "");
+        EXPECT_EQ(MisplacedOutlines(Snapshot(web, folder + "/page.png")), "");
     }
 }
 
@@ -189,9 +179,10 @@ TEST_F(AnswerOutlineTest, OnPaperTheOutlinesSitOnTheWords)
     OutlinedWordSearch()->view->Print(" ", " ");
     ASSERT_TRUE(PumpUntil([&] { return cupsd.CompletedJobs("classroom") == 1; }, 60000));
 
-    const std::string sheet = cupsd.OutputPath("classroom").string();
-    ASSERT_EQ(std::system(("pdftoppm -r 96 -f 1 -l 1 -singlefile " + sheet + " " + sheet).c_str()), 0);
-    EXPECT_EQ(MisplacedOutlines(ReadPpm(sheet + ".ppm")), "");
+    const std::string sheet = folder + "/sheet";
+    const std::string raster = "pdftoppm -png -r 96 -f 1 -l 1 -singlefile " + cupsd.OutputPath("classroom").string();
+    ASSERT_EQ(std::system((raster + " " + sheet).c_str()), 0);
+    EXPECT_EQ(MisplacedOutlines(wxImage(sheet + ".png")), "");
 }
 
 }  // namespace
