@@ -38,7 +38,8 @@ void BingoDlg::CreateGUIControls()
     m_numCardsLabel = new wxStaticText(this, 1009, "Number of cards: ", wxDefaultPosition, wxDefaultSize, 0,
                                        "staticText");
     m_topRow->Add(m_numCardsLabel, 0, WordListItemFlags, WordListItemBorder);
-    m_numCards = new wxSpinCtrl(this, 1003, "", wxDefaultPosition, wxSize(50, 19), wxSP_ARROW_KEYS, 1, 100, 1,
+    // At 50 x 19 pixels GTK has no room to draw the arrow buttons: the control takes the size GTK needs.
+    m_numCards = new wxSpinCtrl(this, 1003, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1, 100, 1,
                                 "wxSpinCtrl");
     m_topRow->Add(m_numCards, 0, WordListItemFlags, WordListItemBorder);
     m_freeSpace = new wxCheckBox(this, 1011, "Use free space", wxDefaultPosition, wxDefaultSize, 0,

@@ -9,6 +9,7 @@
 
 #include "app/bingo_dlg.h"
 #include "app/command_edge.h"
+#include "app/menu_item_without_shortcut.h"
 #include "app/puzzle.h"
 #include "app/settings_panel.h"
 #include "app/text_encoding.h"
@@ -130,7 +131,7 @@ void MyFrame::BuildMenuBar()
     fileMenu->AppendSeparator();
     fileMenu->Append(ID_Print, _("Print..."));
     fileMenu->AppendSeparator();
-    fileMenu->Append(wxID_EXIT, _("Exit"));
+    AppendWithoutShortcut(fileMenu, wxID_EXIT, _("Exit"));
 
     auto* helpMenu = new wxMenu;
     helpMenu->Append(ID_Documentation, _("Documentation"));

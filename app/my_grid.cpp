@@ -1,7 +1,5 @@
 #include "app/my_grid.h"
 
-#include "app/simulate_left_click.h"
-
 wxBEGIN_EVENT_TABLE(MyGrid, wxGrid)
     EVT_GRID_CELL_CHANGED(MyGrid::OnCellChange)
 wxEND_EVENT_TABLE()
@@ -12,4 +10,4 @@ MyGrid::MyGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize
 {
 }
 
-void MyGrid::OnCellChange(wxGridEvent&) { SimulateLeftClick(); }
+void MyGrid::OnCellChange(wxGridEvent&) { m_click.AfterCellChange(); }

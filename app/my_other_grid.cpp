@@ -1,7 +1,5 @@
 #include "app/my_other_grid.h"
 
-#include "app/simulate_left_click.h"
-
 wxBEGIN_EVENT_TABLE(MyOtherGrid, wxGrid)
     EVT_GRID_CELL_CHANGED(MyOtherGrid::OnCellChange)
 wxEND_EVENT_TABLE()
@@ -12,4 +10,4 @@ MyOtherGrid::MyOtherGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, co
 {
 }
 
-void MyOtherGrid::OnCellChange(wxGridEvent&) { SimulateLeftClick(); }
+void MyOtherGrid::OnCellChange(wxGridEvent&) { m_click.AfterCellChange(); }

@@ -2,6 +2,8 @@
 
 #include <wx/grid.h>
 
+#include "app/cell_change_click.h"
+
 // The word grid of the bingo dialog; it answers a changed cell as MyGrid does.
 class MyOtherGrid : public wxGrid {
 public:
@@ -11,5 +13,7 @@ public:
     void OnCellChange(wxGridEvent& event);
 
 private:
+    CellChangeClick m_click{this};
+
     wxDECLARE_EVENT_TABLE();
 };

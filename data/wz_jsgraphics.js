@@ -16,25 +16,21 @@ jsGraphics.prototype.drawLine = function (x1, y1, x2, y2) {
   this.lines.push({ x1: x1, y1: y1, x2: x2, y2: y2, color: this.color });
 };
 
-jsGraphics.prototype.origin = function () {
+// The layer lives in the first cell of the element's first table, so that it
+// moves and scales with the letters however the page is laid out, on screen
+// or on paper; with no table it lies over the element itself.
+jsGraphics.prototype.host = function () {
   var table = this.element.getElementsByTagName('table')[0];
-  if (!table)
-    return { left: 0, top: 0 };
-  // Offsets count from the element only when it is the table's positioned parent.
-  var left = table.offsetLeft + table.clientLeft;
-  var top = table.offsetTop + table.clientTop;
-  if (table.offsetParent !== this.element) {
-    left -= this.element.offsetLeft;
-    top -= this.element.offsetTop;
-  }
-  return { left: left, top: top };
+  var cell = table && table.getElementsByTagName('td')[0];
+  var host = cell || this.element;
+  host.style.position = 'relative';
+  return host;
 };
 
 jsGraphics.prototype.paint = function () {
   if (!this.element || this.lines.length === 0)
     return;
   var svgNs = 'http://www.w3.org/2000/svg';
-  var origin = this.origin();
   var layer = document.createElementNS(svgNs, 'svg');
   var width = 1, height = 1;
   for (var i = 0; i < this.lines.length; i++) {
@@ -44,8 +40,7 @@ jsGraphics.prototype.paint = function () {
   }
   layer.setAttribute('width', width);
   layer.setAttribute('height', height);
-  layer.setAttribute('style', 'position:absolute;left:' + origin.left + 'px;top:' + origin.top +
-    'px;overflow:visible;pointer-events:none');
+  layer.setAttribute('style', 'position:absolute;left:0;top:0;overflow:visible;pointer-events:none');
   for (var j = 0; j < this.lines.length; j++) {
     var line = this.lines[j];
     var shape = document.createElementNS(svgNs, 'line');
@@ -59,6 +54,6 @@ jsGraphics.prototype.paint = function () {
     shape.setAttribute('stroke-linecap', 'square');
     layer.appendChild(shape);
   }
-  this.element.appendChild(layer);
+  this.host().appendChild(layer);
   this.lines = [];
 };

@@ -25,9 +25,15 @@ std::string EscapeHtml(const std::string& text)
 char CapitalOf(char c)
 {
     auto byte = static_cast<unsigned char>(c);
-    // Windows-1252 puts the accented capitals 32 below their small letters,
-    // except for the division sign's place.
-    bool small = (byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte != 0xF7 && byte != 0xFF);
+    // Windows-1252 puts most accented capitals 32 below their small letters,
+    // except for the division sign's place; four letters live elsewhere.
+    switch (byte) {
+    case 0x9A: return '\x8A';  // s caron
+    case 0x9C: return '\x8C';  // oe
+    case 0x9E: return '\x8E';  // z caron
+    case 0xFF: return '\x9F';  // y diaeresis
+    }
+    bool small = (byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte != 0xF7);
     return small ? static_cast<char>(byte - 32) : c;
 }
 

@@ -13,23 +13,42 @@ namespace {
 
 constexpr unsigned ScrambleSeed = 54387;
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+void ShuffleOnce(std::string& word)
+{
+    int length = int(word.size());
+    for (int k = 0; k < length; ++k)
+        std::swap(word[k], word[RandomInRange(k, length)]);
+}
 
-// Each word is shuffled by forward exchanges; words end up one blank apart
-// whatever white space the entry had.
+std::string Capitals(std::string word)
+{
+    for (char& c : word)
+        c = CapitalOf(c);
+    return word;
+}
+
+// A word that came out as it went in would give its answer away; one whose
+// letters are all the same cannot come out any other way.
+std::string ScrambledWord(std::string word)
+{
+    const std::string answer = Capitals(word);
+    const bool canDiffer = answer.find_first_not_of(answer[0]) != std::string::npos;
+    std::string scrambled;
+    do {
+        ShuffleOnce(word);
+        scrambled = Capitals(word);
+    } while (canDiffer && scrambled == answer);
+    return scrambled;
+}
+
+// Words end up one blank apart whatever white space the entry had.
 std::string ScrambledLine(const std::string& entry)
 {
     std::string line;
-    std::vector<std::string> words = SplitWords(entry);
-    for (std::size_t j = 0; j < words.size(); ++j) {
-        if (j > 0)
+    for (const std::string& word : SplitWords(entry)) {
+        if (!line.empty())
             line += ' ';
-        std::string& word = words[j];
-        int length = int(word.size());
-        for (int k = 0; k < length; ++k) {
-            std::swap(word[k], word[RandomInRange(k, length)]);
-            line += UpperAscii(word[k]);
-        }
+        line += ScrambledWord(word);
     }
     return line;
 }

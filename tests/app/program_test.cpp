@@ -167,6 +167,8 @@ TEST(Program, StartsMakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
 
     User user;
     user.MoveTo(frame, frame.width / 2, frame.height / 2);
+    user.Key('q', wxMOD_CONTROL);  // no shortcut, so nothing happens
+    ASSERT_TRUE(screen.Find("Quillory 1.0.4", frame)) << "Ctrl+Q ended the program";
     user.Key(WXK_F10);    // the menu bar, "File" open
     user.Key(WXK_DOWN);   // "New..."
     user.Key(WXK_RIGHT);  // its submenu, at "Crossword puzzle"

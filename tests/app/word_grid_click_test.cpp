@@ -1,57 +1,133 @@
+// The word list dialogs typed into through the X server, pointer and keys,
+// as the user does it.
 #include <gtest/gtest.h>
 #include <wx/button.h>
-#include <wx/frame.h>
+#include <wx/spinctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/my_grid.h"
-#include "app/my_other_grid.h"
-#include "app/gui_test_main.h"
+#include <vector>
+
+#include "app/bingo_dlg.h"
+#include "app/frame.h"
+#include "app/word_list_dlg.h"
+#include "dialog_script.h"
 
 namespace {
 
-// A window with one button under the pointer, counting its clicks.
-class ButtonUnderPointer {
-public:
-    ButtonUnderPointer() : frame_(new wxFrame(nullptr, wxID_ANY, "target", wxPoint(700, 100), wxSize(200, 120)))
+constexpr int DoneButton = 1007, CancelButton = 1008;
+
+void Settle(int milliseconds = 300) { PumpUntil([] { return false; }, milliseconds); }
+
+// The buttons of the dialog only record that they were pressed, so that
+// whatever presses them leaves the dialog and its grid to look at.
+template <typename Dialog>
+class DialogUnderTest : public testing::Test {
+protected:
+    void SetUp() override
     {
-        button_ = new wxButton(frame_, wxID_ANY, "target", wxPoint(0, 0), wxSize(200, 120));
-        button_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ++clicks; });
-        frame_->Show();
-        PumpUntil([this] { return button_->IsShownOnScreen(); });
-        PumpUntil([] { return false; }, 300);
-        wxUIActionSimulator().MouseMove(button_->GetScreenRect().GetPosition() + wxPoint(100, 60));
-        PumpUntil([] { return false; }, 200);
+        dialog = new Dialog(&TestFrame(), WordListDialogId, "");
+        dialog->Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) { pressed.push_back(event.GetId()); });
+        dialog->Show();
+        PumpUntil([this] { return dialog->IsShownOnScreen(); });
+        Settle();
+        grid = WordGrid(dialog);
     }
-    ~ButtonUnderPointer() { frame_->Destroy(); }
+    void TearDown() override
+    {
+        dialog->Destroy();
+        Settle(100);
+    }
 
-    int clicks = 0;
+    wxPoint CellCentre(int row, int col) const
+    {
+        const wxRect cell = grid->CellToRect(row, col);
+        return grid->GetGridWindow()->ClientToScreen(cell.GetPosition() + wxPoint(cell.width / 2, cell.height / 2));
+    }
+    wxPoint Centre(int id) const { return dialog->FindWindow(id)->GetScreenRect().GetPosition() + wxPoint(20, 10); }
 
-private:
-    wxFrame* frame_;
-    wxButton* button_;
+    void MoveTo(const wxPoint& at)
+    {
+        input.MouseMove(at);
+        Settle(100);
+    }
+    void ClickAt(const wxPoint& at)
+    {
+        MoveTo(at);
+        input.MouseClick();
+        Settle();
+    }
+    void Type(const char* text)
+    {
+        input.Text(text);
+        Settle();
+    }
+    void Key(int key)
+    {
+        input.Char(key);
+        Settle();
+    }
+
+    Dialog* dialog = nullptr;
+    wxGrid* grid = nullptr;
+    std::vector<int> pressed;
+    wxUIActionSimulator input;
 };
 
-template <typename Grid>
-void ChangeACell(Grid* grid)
+using WordGridTyping = DialogUnderTest<WordListDlg>;
+
+TEST_F(WordGridTyping, EnterKeepsTheWordAndMovesDownWhateverButtonThePointerRestsOn)
 {
-    wxGridEvent changed(grid->GetId(), wxEVT_GRID_CELL_CHANGED, grid, 0, 0);
-    grid->ProcessWindowEvent(changed);
+    for (int button : {CancelButton, DoneButton}) {
+        SCOPED_TRACE(button);
+        ClickAt(CellCentre(0, 0));
+        Type("apple");
+        MoveTo(Centre(button));
+        Key(WXK_RETURN);
+        EXPECT_TRUE(pressed.empty());
+        EXPECT_EQ(grid->GetCellValue(0, 0), "apple");
+        EXPECT_EQ(grid->GetGridCursorRow(), 1);
+        EXPECT_EQ(grid->GetGridCursorCol(), 0);
+    }
+}
+
+TEST_F(WordGridTyping, TabTakesTheClueToItsWordWhileThePointerRestsOnAnotherWord)
+{
+    ClickAt(CellCentre(0, 0));
+    Type("pear");
+    MoveTo(CellCentre(3, 0));
+    Key(WXK_TAB);
+    Type("green");
+    Key(WXK_RETURN);
+    EXPECT_EQ(grid->GetCellValue(0, 0), "pear");
+    EXPECT_EQ(grid->GetCellValue(0, 1), "green");
+    EXPECT_EQ(grid->GetCellValue(3, 0), "");
+}
+
+TEST_F(WordGridTyping, AClickOnAnotherCellWhileEditingOpensThatCellForTyping)
+{
+    ClickAt(CellCentre(0, 0));
+    Type("plum");
+    ClickAt(CellCentre(2, 1));
+    EXPECT_EQ(grid->GetGridCursorRow(), 2);
+    EXPECT_EQ(grid->GetGridCursorCol(), 1);
+    EXPECT_TRUE(grid->IsCellEditControlShown()) << "the click, repeated, opens the cell clicked on";
+    Type("purple");
+    Key(WXK_RETURN);
+    EXPECT_EQ(grid->GetCellValue(0, 0), "plum");
+    EXPECT_EQ(grid->GetCellValue(2, 1), "purple");
+    EXPECT_TRUE(pressed.empty());
+}
+
+using BingoTyping = DialogUnderTest<BingoDlg>;
+
+// The up arrow is the right end of the control.
+TEST_F(BingoTyping, TheNumberOfCardsGoesUpByItsArrowButton)
+{
+    auto* cards = wxDynamicCast(dialog->FindWindow("wxSpinCtrl"), wxSpinCtrl);
+    ASSERT_NE(cards, nullptr);
+    const wxRect box = cards->GetScreenRect();
+    ClickAt(wxPoint(box.GetRight() - 6, box.y + box.height / 2));
+    EXPECT_EQ(cards->GetValue(), 2);
 }
 
 }  // namespace
-
-TEST(WordGridClick, AChangedCellIsFollowedByAClickWhereThePointerStands)
-{
-    ButtonUnderPointer target;
-    auto* unseen = new wxFrame(nullptr, wxID_ANY, "grids");
-    auto* grid = new MyGrid(unseen, 1003, wxPoint(0, 0), wxSize(100, 100), wxWANTS_CHARS, "panel");
-    auto* otherGrid = new MyOtherGrid(unseen, 1003, wxPoint(0, 0), wxSize(100, 100), wxWANTS_CHARS, "panel");
-    grid->CreateGrid(2, 2);
-    otherGrid->CreateGrid(2, 1);
-
-    ChangeACell(grid);
-    EXPECT_TRUE(PumpUntil([&] { return target.clicks == 1; }, 5000));
-    ChangeACell(otherGrid);
-    EXPECT_TRUE(PumpUntil([&] { return target.clicks == 2; }, 5000));
-    unseen->Destroy();
-}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "puzzle_test_support.h"
@@ -58,6 +59,33 @@ TEST_F(ScramblePageTest, EachWordOfAnEntryIsShuffledInCapitalsTheSameOnEveryRun)
     EXPECT_NE(page.find(Line(1, line, "abc  defgh")), std::string::npos);
     EXPECT_NE(page.find(Line(2, "I", "i")), std::string::npos);
     EXPECT_NE(page.find(Line(3, "", "   ")), std::string::npos);
+}
+
+// Two-letter words come back as they went in half the time unless reshuffled.
+TEST_F(ScramblePageTest, NoWordOfALongListComesBackAsItWentInAndAccentsAreCapitalised)
+{
+    std::vector<std::pair<std::string, std::string>> entries = {
+        {"apple", "APPLE"}, {"cheese", "CHEESE"}, {"caf\xE9", "CAF\xC9"}, {"na\xEFve", "NA\xCFVE"},
+        {"br\xFB" "l\xE9" "e ab", "BR\xDB" "L\xC9" "E AB"}, {"\xFF" "a", "\x9F" "A"},
+        {"\xE9\xC9", "\xC9\xC9"}, {"aa", "AA"}};
+    for (char c = 'a'; c < 'z'; ++c)
+        entries.push_back({{c, char(c + 1)}, {char(c - 32), char(c - 31)}});
+    std::vector<std::string> words;
+    for (const auto& entry : entries)
+        words.push_back(entry.first);
+    Dictionary list = WordList(words);
+    std::string page = BuildScramblePage(list);
+    EXPECT_EQ(BuildScramblePage(list), page);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::vector<std::string> scrambled = SplitWords(Scrambled(page, int(i) + 1));
+        std::vector<std::string> capitals = SplitWords(entries[i].second);
+        ASSERT_EQ(scrambled.size(), capitals.size()) << entries[i].first;
+        for (std::size_t j = 0; j < capitals.size(); ++j) {
+            EXPECT_EQ(Sorted(scrambled[j]), Sorted(capitals[j])) << entries[i].first;
+            bool oneLetter = capitals[j].find_first_not_of(capitals[j][0]) == std::string::npos;
+            EXPECT_TRUE(oneLetter || scrambled[j] != capitals[j]) << "gives away " << entries[i].first;
+        }
+    }
 }
 
 TEST_F(ScramblePageTest, HintsOnlyForEntriesWithAClueAndUserTextEscaped)
