@@ -9,6 +9,7 @@
 
 #include "app/bingo_dlg.h"
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/puzzle.h"
 #include "app/settings_panel.h"
 #include "app/text_encoding.h"
@@ -46,28 +47,28 @@ wxBitmap FileImage(const char* name)
 wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
     EVT_MENU(wxID_EXIT, MyFrame::OnFileExit)
     EVT_MENU(wxID_ABOUT, MyFrame::OnHelpAbout)
-    EVT_UPDATE_UI(6022, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6024, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6025, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6026, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6027, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6028, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6029, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6030, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6031, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6032, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6033, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6035, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6036, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6037, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6038, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6039, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6040, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6041, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6042, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6043, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6044, MyFrame::OnUpdateDemoItems)
-    EVT_MENU_RANGE(7020, 8020, MyFrame::OnLoadPerspective)
+    EVT_UPDATE_UI(ID_AllowFloating, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_TransparentHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_VenetianBlindsHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_RectangleHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NoHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_HintFade, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NoVenetianFade, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_TransparentDrag, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NoGradient, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_VerticalGradient, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_HorizontalGradient, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookNoCloseButton, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookCloseButton, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookCloseButtonAll, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookCloseButtonActive, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookAllowTabMove, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookAllowTabExternalMove, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookAllowTabSplit, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookWindowList, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookScrollButtons, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookTabFixedWidth, MyFrame::OnUpdateDemoItems)
+    EVT_MENU_RANGE(ID_FirstPerspective, ID_LastPerspective, MyFrame::OnLoadPerspective)
     EVT_AUI_PANE_CLOSE(MyFrame::OnPaneCloseRequest)
     EVT_AUINOTEBOOK_ALLOW_DND(wxID_ANY, MyFrame::OnNotebookAllowDrag)
     EVT_MENU(ID_Print, MyFrame::OnPrint)
@@ -80,8 +81,8 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
     EVT_MENU(ID_Documentation, MyFrame::OnDocumentation)
     EVT_AUINOTEBOOK_PAGE_CLOSE(wxID_ANY, MyFrame::OnDocumentTabClose)
     EVT_AUINOTEBOOK_PAGE_CHANGED(wxID_ANY, MyFrame::OnShowSolutions)
-    EVT_BUTTON(1002, MyFrame::OnEditWordList)
-    EVT_CHECKBOX(1006, MyFrame::OnShowSolutions)
+    EVT_BUTTON(ID_EditWordList, MyFrame::OnEditWordList)
+    EVT_CHECKBOX(ID_ShowSolutions, MyFrame::OnShowSolutions)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -146,12 +147,12 @@ void MyFrame::BuildToolbars(wxToolBar*& demoBar, wxToolBar*& mainBar)
 {
     demoBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTB_FLAT);
     demoBar->SetToolBitmapSize(wxSize(48, 48));
-    demoBar->AddTool(101, "Test", ArtImage(wxART_ERROR));
+    demoBar->AddTool(ID_DemoToolError, "Test", ArtImage(wxART_ERROR));
     demoBar->AddSeparator();
-    demoBar->AddTool(102, "Test", ArtImage(wxART_QUESTION));
-    demoBar->AddTool(103, "Test", ArtImage(wxART_INFORMATION));
-    demoBar->AddTool(104, "Test", ArtImage(wxART_WARNING));
-    demoBar->AddTool(105, "Test", ArtImage(wxART_MISSING_IMAGE));
+    demoBar->AddTool(ID_DemoToolQuestion, "Test", ArtImage(wxART_QUESTION));
+    demoBar->AddTool(ID_DemoToolInformation, "Test", ArtImage(wxART_INFORMATION));
+    demoBar->AddTool(ID_DemoToolWarning, "Test", ArtImage(wxART_WARNING));
+    demoBar->AddTool(ID_DemoToolMissingImage, "Test", ArtImage(wxART_MISSING_IMAGE));
     demoBar->Realize();
 
     const wxSize small(16, 16);

@@ -76,18 +76,5 @@ private:
 // The main frame, set first thing by its constructor; the parent of every new puzzle view.
 extern MyFrame* theFrame;
 
-// Command ids shared by the menus and the toolbar.
-enum {
-    ID_NewBingo = 6001,
-    ID_Documentation = 6002,
-    ID_Print = 6003,
-    ID_Save = 6004,
-    ID_Open = 6005,
-    ID_NewCrossword = 6006,
-    ID_NewWordSearch = 6007,
-    ID_NewWordScramble = 6008,
-};
-
-// Id and style of every word list dialog.
-constexpr int WordListDialogId = 1000;
+// Style of every word list dialog.
 constexpr long WordListDialogStyle = 0x20001c01;

@@ -1,11 +1,12 @@
 #include "app/puzzle.h"
 
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/text_encoding.h"
 #include "browser/IEHtmlWin.h"
 
 Puzzle::Puzzle(PuzzleType type)
-    : PuzzleContent(type), view(new wxIEHtmlWin(theFrame, 999, wxPoint(5, 5), wxSize(185, 89), 0, "panel"))
+    : PuzzleContent(type), view(new wxIEHtmlWin(theFrame, ID_PuzzleView, wxPoint(5, 5), wxSize(185, 89), 0, "panel"))
 {
 }
 

@@ -10,6 +10,7 @@
 #include <wx/textctrl.h>
 
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/puzzle.h"
 #include "app/text_encoding.h"
@@ -50,9 +51,10 @@ TitleRow AddTitleRow(wxWindow* dialog, wxBoxSizer* mainSizer)
     TitleRow title;
     title.row = new wxBoxSizer(wxHORIZONTAL);
     mainSizer->Add(title.row, 0, WordListItemFlags, WordListItemBorder);
-    title.label = new wxStaticText(dialog, 1009, "Title: ", wxDefaultPosition, wxDefaultSize, 0, "staticText");
+    title.label = new wxStaticText(dialog, ID_TitleLabel, "Title: ", wxDefaultPosition, wxDefaultSize, 0, "staticText");
     title.row->Add(title.label, 0, WordListItemFlags, WordListItemBorder);
-    title.box = new wxTextCtrl(dialog, 1010, "", wxPoint(90, 5), wxSize(200, 19), 0, wxDefaultValidator, "WxEdit1");
+    title.box =
+        new wxTextCtrl(dialog, ID_TitleBox, "", wxPoint(90, 5), wxSize(200, 19), 0, wxDefaultValidator, "WxEdit1");
     // Stretching overrides the centring the other items have.
     title.row->Add(title.box, 0, wxALL | wxEXPAND, WordListItemBorder);
     return title;
@@ -69,10 +71,10 @@ WordListButtons AddWordListButtons(wxWindow* dialog, wxBoxSizer* mainSizer)
     WordListButtons buttons;
     buttons.row = new wxBoxSizer(wxHORIZONTAL);
     mainSizer->Add(buttons.row, 0, WordListItemFlags, WordListItemBorder);
-    buttons.load = AddButton(dialog, buttons.row, 1005, "Load word list", 5, 75, "WxButton1");
-    buttons.save = AddButton(dialog, buttons.row, 1006, "Save word list", 90, 75, "WxButton2");
-    buttons.done = AddButton(dialog, buttons.row, 1007, "Done", 175, 76, "WxButton3");
-    buttons.cancel = AddButton(dialog, buttons.row, 1008, "Cancel", 261, 75, "WxButton4");
+    buttons.load = AddButton(dialog, buttons.row, ID_LoadWordList, "Load word list", 5, 75, "WxButton1");
+    buttons.save = AddButton(dialog, buttons.row, ID_SaveWordList, "Save word list", 90, 75, "WxButton2");
+    buttons.done = AddButton(dialog, buttons.row, ID_Done, "Done", 175, 76, "WxButton3");
+    buttons.cancel = AddButton(dialog, buttons.row, ID_CancelWordList, "Cancel", 261, 75, "WxButton4");
     return buttons;
 }
 

@@ -4,6 +4,7 @@
 #include <wx/sizer.h>
 
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/my_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
@@ -13,10 +14,10 @@
 wxBEGIN_EVENT_TABLE(WordListDlg, wxDialog)
     EVT_CLOSE(WordListDlg::OnClose)
     EVT_GRID_RANGE_SELECT(WordListDlg::OnGridRangeSelect)
-    EVT_BUTTON(1007, WordListDlg::OnDone)
-    EVT_BUTTON(1006, WordListDlg::OnSaveWordList)
-    EVT_BUTTON(1005, WordListDlg::OnLoadWordList)
-    EVT_BUTTON(1008, WordListDlg::OnCancel)
+    EVT_BUTTON(ID_Done, WordListDlg::OnDone)
+    EVT_BUTTON(ID_SaveWordList, WordListDlg::OnSaveWordList)
+    EVT_BUTTON(ID_LoadWordList, WordListDlg::OnLoadWordList)
+    EVT_BUTTON(ID_CancelWordList, WordListDlg::OnCancel)
 wxEND_EVENT_TABLE()
 
 WordListDlg::WordListDlg(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
@@ -32,7 +33,7 @@ void WordListDlg::CreateGUIControls()
 
     m_title = AddTitleRow(this, m_mainSizer);
 
-    m_grid = new MyGrid(this, 1003, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
+    m_grid = new MyGrid(this, ID_WordGrid, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
     CreateWordGrid(m_grid, 2);
     m_mainSizer->Add(m_grid, 0, WordListItemFlags, WordListItemBorder);
 

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/puzzle.h"
 #include "dialog_script.h"
