@@ -10,6 +10,7 @@
 #include "app/bingo_dlg.h"
 #include "app/command_edge.h"
 #include "app/control_ids.h"
+#include "app/engine_start_up.h"
 #include "app/puzzle.h"
 #include "app/settings_panel.h"
 #include "app/text_encoding.h"
@@ -17,8 +18,6 @@
 #include "app/word_search_dlg.h"
 #include "browser/IEHtmlWin.h"
 #include "data/quillory.xpm"
-#include "engine/alphabet.h"
-#include "engine/options.h"
 
 MyFrame* theFrame = nullptr;
 
@@ -186,6 +185,7 @@ void MyFrame::AddPanes(wxToolBar* demoBar, wxToolBar* mainBar)
     m_mgr.AddPane(new SettingsPanel(this, this),
                   wxAuiPaneInfo().Name("settings").Caption("Dock Manager Settings").Dockable(false).Float());
     m_notebook = BuildDocumentNotebook();
+    StartEngine();
     m_mgr.AddPane(m_notebook, wxAuiPaneInfo().Name("notebook_content").CenterPane().PaneBorder(false));
     m_mgr.AddPane(demoBar, wxAuiPaneInfo()
                                .Name("tb1")
@@ -226,15 +226,7 @@ void MyFrame::SavePerspectives()
 wxAuiNotebook* MyFrame::BuildDocumentNotebook()
 {
     wxSize client = GetClientSize();
-    auto* notebook = new wxAuiNotebook(this, wxID_ANY, wxPoint(client.x, client.y), wxSize(430, 200),
-                                       m_notebook_style);
-    static char empty[] = "", pattern[] = "-p", patternFile[] = "21x21", dictionary[] = "-d",
-                dictionaryFile[] = "wordlist.txt";
-    static char* arguments[] = {empty, pattern, patternFile, dictionary, dictionaryFile, nullptr};
-    ParseFillerOptions(5, arguments);
-    SeedRandomFromClock(fillerOptions);
-    ResetAlphabet();
-    return notebook;
+    return new wxAuiNotebook(this, wxID_ANY, wxPoint(client.x, client.y), wxSize(430, 200), m_notebook_style);
 }
 
 Puzzle* MyFrame::CurrentPuzzle()
