@@ -238,12 +238,12 @@ Puzzle* MyFrame::CurrentPuzzle()
     return found == m_pages.end() ? nullptr : found->second.get();
 }
 
-void MyFrame::AddPuzzlePage(Puzzle* puzzle, const std::string& caption)
+void MyFrame::AddPuzzlePage(std::unique_ptr<Puzzle> puzzle, const std::string& caption)
 {
     size_t index = m_notebook->GetPageCount();
-    wxWindow* view = puzzle->view;
+    wxWindow* view = puzzle->ReleaseViewToTab();
     m_notebook->AddPage(view, FromWindows1252(caption), false, ArtImage(wxART_NORMAL_FILE, wxSize(16, 16)));
-    m_pages[view].reset(puzzle);
+    m_pages[view] = std::move(puzzle);
     if (m_notebook->GetPageCount() == 1)
         ShowSidePanel();
     m_notebook->SetSelection(index);

@@ -20,8 +20,8 @@ public:
             const wxSize& size = wxDefaultSize, long style = wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER);
     ~MyFrame() override;
 
-    // Takes the puzzle over: it lives as long as its tab.
-    void AddPuzzlePage(Puzzle* puzzle, const std::string& caption);
+    // The puzzle lives as long as its tab; the notebook adopts its view.
+    void AddPuzzlePage(std::unique_ptr<Puzzle> puzzle, const std::string& caption);
     void SetPageCaption(Puzzle* puzzle, const std::string& caption);
     wxAuiDockArt* GetArtProvider();
     void RefreshLayout();

@@ -133,7 +133,7 @@ void FinishWordList(MyFrame* frame, Puzzle* attached, PuzzleType type, const std
     }
     auto puzzle = std::make_unique<Puzzle>(type);
     build(*puzzle);
-    frame->AddPuzzlePage(puzzle.release(), "Unnamed file");
+    frame->AddPuzzlePage(std::move(puzzle), "Unnamed file");
 }
 
 void FinishTitledWordList(wxDialog* dialog, MyFrame* frame, Puzzle* attached, PuzzleType type, const wxGrid* grid,

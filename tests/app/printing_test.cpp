@@ -106,7 +106,7 @@ protected:
         Dictionary list;
         list.AddWord("pencil", "You write with it");
         list.AddWord("paper", "You write on it");
-        Puzzle* puzzle = AddGeneratedPuzzle(new Puzzle(FreeformPuzzle), list, "Title");
+        Puzzle* puzzle = AddGeneratedPuzzle(std::make_unique<Puzzle>(FreeformPuzzle), list, "Title");
         ASSERT_TRUE(PumpUntil([&] { return RenderedText(*puzzle).find("Title") != std::string::npos; }));
     }
 
