@@ -11,7 +11,7 @@
 #include "app/my_other_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_done.h"
 #include "app/word_list_file.h"
 
 wxBEGIN_EVENT_TABLE(BingoDlg, wxDialog)
@@ -90,7 +90,7 @@ void BingoDlg::OnDone(wxCommandEvent&)
         if (!entries)
             return;
         const Dictionary list = BuildWordList(*entries);
-        FinishWordList(m_frame, m_puzzle, BingoPuzzle, [&](Puzzle& puzzle) {
+        FinishWordList({m_frame, m_puzzle, BingoPuzzle}, [&](Puzzle& puzzle) {
             puzzle.freeSpace = m_freeSpace->GetValue();
             puzzle.numCards = m_numCards->GetValue();
             GenerateOrRender(puzzle, list, "", false);

@@ -8,7 +8,7 @@
 #include "app/my_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_done.h"
 #include "app/word_list_file.h"
 
 wxBEGIN_EVENT_TABLE(WordListDlg, wxDialog)
@@ -67,5 +67,5 @@ void WordListDlg::OnSaveWordList(wxCommandEvent&)
 
 void WordListDlg::OnDone(wxCommandEvent&)
 {
-    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_title.box, false);
+    FinishTitledWordList({this, m_grid, m_title.box}, {m_frame, m_puzzle, puzzleType}, false);
 }

@@ -9,7 +9,7 @@
 #include "app/my_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_done.h"
 #include "app/word_list_file.h"
 
 wxBEGIN_EVENT_TABLE(WordSearchDlg, wxDialog)
@@ -95,5 +95,5 @@ void WordSearchDlg::OnSaveWordList(wxCommandEvent&)
 // A new word scramble is made even from an empty list.
 void WordSearchDlg::OnDone(wxCommandEvent&)
 {
-    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_title.box, puzzleType == ScramblePuzzle);
+    FinishTitledWordList({this, m_grid, m_title.box}, {m_frame, m_puzzle, puzzleType}, puzzleType == ScramblePuzzle);
 }

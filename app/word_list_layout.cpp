@@ -1,22 +1,14 @@
-#include "app/word_list_dialog_parts.h"
-
-#include <memory>
+#include "app/word_list_layout.h"
 
 #include <wx/button.h>
 #include <wx/dialog.h>
-#include <wx/grid.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/command_edge.h"
 #include "app/control_ids.h"
-#include "app/frame.h"
-#include "app/puzzle.h"
 #include "app/text_encoding.h"
 #include "app/word_grid.h"
-#include "engine/ascii.h"
-#include "engine/dictionary.h"
 
 namespace {
 
@@ -27,13 +19,6 @@ wxButton* AddButton(wxWindow* dialog, wxBoxSizer* row, wxWindowID id, const wxSt
     button->SetFont(TahomaFont());
     row->Add(button, 0, WordListItemFlags, WordListItemBorder);
     return button;
-}
-
-std::string LowerAsciiWord(std::string word)
-{
-    for (char& c : word)
-        c = LowerAscii(c);
-    return word;
 }
 
 }  // namespace
@@ -86,67 +71,4 @@ void FitWordListDialog(wxDialog* dialog, wxBoxSizer* mainSizer)
     mainSizer->Fit(dialog);
     mainSizer->SetSizeHints(dialog);
     dialog->Center(wxBOTH);
-}
-
-void EndWordListDialog(wxDialog* dialog)
-{
-    if (dialog->IsModal())
-        dialog->EndModal(wxID_CANCEL);
-    dialog->Destroy();
-}
-
-void ClearRangeSelection(wxGridRangeSelectEvent& event, wxGrid* grid)
-{
-    if (event.Selecting())
-        grid->ClearSelection();
-}
-
-std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* titleBox)
-{
-    const wxString title = titleBox->GetValue();
-    if (title.empty())
-        return std::string("Untitled Puzzle");
-    return StorableText(parent, title, "The title " + Quoted(title));
-}
-
-Dictionary BuildWordList(const std::vector<WordListEntry>& entries)
-{
-    Dictionary list;
-    for (const WordListEntry& entry : entries)
-        list.AddWord(LowerAsciiWord(entry.word), entry.clue);
-    return list;
-}
-
-void GenerateOrRender(Puzzle& puzzle, const Dictionary& list, const std::string& title, bool generateEmptyList)
-{
-    if (list.WordCount() > 0 || generateEmptyList)
-        puzzle.Generate(list, title);
-    else
-        puzzle.Render(title);
-}
-
-void FinishWordList(MyFrame* frame, Puzzle* attached, PuzzleType type, const std::function<void(Puzzle&)>& build)
-{
-    if (attached) {
-        build(*attached);
-        return;
-    }
-    auto puzzle = std::make_unique<Puzzle>(type);
-    build(*puzzle);
-    frame->AddPuzzlePage(std::move(puzzle), "Unnamed file");
-}
-
-void FinishTitledWordList(wxDialog* dialog, MyFrame* frame, Puzzle* attached, PuzzleType type, const wxGrid* grid,
-                          const wxTextCtrl* titleBox, bool generateEmptyList)
-{
-    RunCommand(dialog, [&] {
-        const auto entries = GridEntries(dialog, grid);
-        const auto title = entries ? PuzzleTitle(dialog, titleBox) : std::nullopt;
-        if (!title)
-            return;
-        const Dictionary list = BuildWordList(*entries);
-        FinishWordList(frame, attached, type,
-                       [&](Puzzle& puzzle) { GenerateOrRender(puzzle, list, *title, generateEmptyList); });
-        EndWordListDialog(dialog);
-    });
 }
