@@ -7,19 +7,20 @@
 #include <wx/stattext.h>
 
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/my_other_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_done.h"
 #include "app/word_list_file.h"
 
 wxBEGIN_EVENT_TABLE(BingoDlg, wxDialog)
     EVT_CLOSE(BingoDlg::OnClose)
     EVT_GRID_RANGE_SELECT(BingoDlg::OnGridRangeSelect)
-    EVT_BUTTON(1007, BingoDlg::OnDone)
-    EVT_BUTTON(1006, BingoDlg::OnSaveWordList)
-    EVT_BUTTON(1005, BingoDlg::OnLoadWordList)
-    EVT_BUTTON(1008, BingoDlg::OnCancel)
+    EVT_BUTTON(ID_Done, BingoDlg::OnDone)
+    EVT_BUTTON(ID_SaveWordList, BingoDlg::OnSaveWordList)
+    EVT_BUTTON(ID_LoadWordList, BingoDlg::OnLoadWordList)
+    EVT_BUTTON(ID_CancelWordList, BingoDlg::OnCancel)
 wxEND_EVENT_TABLE()
 
 BingoDlg::BingoDlg(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -35,19 +36,19 @@ void BingoDlg::CreateGUIControls()
 
     m_topRow = new wxBoxSizer(wxHORIZONTAL);
     m_mainSizer->Add(m_topRow, 0, WordListItemFlags, WordListItemBorder);
-    m_numCardsLabel = new wxStaticText(this, 1009, "Number of cards: ", wxDefaultPosition, wxDefaultSize, 0,
+    m_numCardsLabel = new wxStaticText(this, ID_NumCardsLabel, "Number of cards: ", wxDefaultPosition, wxDefaultSize, 0,
                                        "staticText");
     m_topRow->Add(m_numCardsLabel, 0, WordListItemFlags, WordListItemBorder);
     // At 50 x 19 pixels GTK has no room to draw the arrow buttons: the control takes the size GTK needs.
-    m_numCards = new wxSpinCtrl(this, 1003, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1, 100, 1,
+    m_numCards = new wxSpinCtrl(this, ID_NumCards, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1, 100, 1,
                                 "wxSpinCtrl");
     m_topRow->Add(m_numCards, 0, WordListItemFlags, WordListItemBorder);
-    m_freeSpace = new wxCheckBox(this, 1011, "Use free space", wxDefaultPosition, wxDefaultSize, 0,
+    m_freeSpace = new wxCheckBox(this, ID_FreeSpace, "Use free space", wxDefaultPosition, wxDefaultSize, 0,
                                  wxDefaultValidator, "check");
     m_freeSpace->SetValue(true);
     m_topRow->Add(m_freeSpace, 0, WordListItemFlags, WordListItemBorder);
 
-    m_grid = new MyOtherGrid(this, 1003, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
+    m_grid = new MyOtherGrid(this, ID_WordGrid, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
     CreateWordGrid(m_grid, 1);
     m_mainSizer->Add(m_grid, 0, WordListItemFlags, WordListItemBorder);
 
@@ -90,7 +91,7 @@ void BingoDlg::OnDone(wxCommandEvent&)
         if (!entries)
             return;
         const Dictionary list = BuildWordList(*entries);
-        FinishWordList(m_frame, m_puzzle, BingoPuzzle, [&](Puzzle& puzzle) {
+        FinishWordList({m_frame, m_puzzle, BingoPuzzle}, [&](Puzzle& puzzle) {
             puzzle.freeSpace = m_freeSpace->GetValue();
             puzzle.numCards = m_numCards->GetValue();
             GenerateOrRender(puzzle, list, "", false);

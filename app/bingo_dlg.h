@@ -3,7 +3,7 @@
 #include <wx/dialog.h>
 
 #include "app/frame.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_layout.h"
 
 class Dictionary;
 class MyOtherGrid;

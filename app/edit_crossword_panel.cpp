@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/control_ids.h"
 #include "app/word_grid.h"
 
 wxBEGIN_EVENT_TABLE(EditCrosswordPanel, wxPanel)
@@ -33,12 +34,13 @@ void EditCrosswordPanel::CreateControls()
         control->SetMinSize(size);
         m_sizer->Add(control, 0, wxALIGN_CENTER | wxALL, 5);
     };
-    m_editWordList = new wxButton(this, 1002, "Edit word list", wxDefaultPosition, wxSize(75, 25), 0,
+    m_editWordList = new wxButton(this, ID_EditWordList, "Edit word list", wxDefaultPosition, wxSize(75, 25), 0,
                                   wxDefaultValidator, "WxButton1");
     add(m_editWordList);
-    m_titleLabel = new wxStaticText(this, 1004, "Title:", wxDefaultPosition, wxDefaultSize, 0, "WxStaticText1");
+    m_titleLabel =
+        new wxStaticText(this, ID_SidePanelTitle, "Title:", wxDefaultPosition, wxDefaultSize, 0, "WxStaticText1");
     add(m_titleLabel);
-    m_showSolutions = new wxCheckBox(this, 1006, "Show solutions", wxDefaultPosition, wxSize(97, 17), 0,
+    m_showSolutions = new wxCheckBox(this, ID_ShowSolutions, "Show solutions", wxDefaultPosition, wxSize(97, 17), 0,
                                      wxDefaultValidator, "WxCheckBox1");
     add(m_showSolutions);
 

@@ -9,6 +9,8 @@
 
 #include "app/bingo_dlg.h"
 #include "app/command_edge.h"
+#include "app/control_ids.h"
+#include "app/engine_start_up.h"
 #include "app/menu_item_without_shortcut.h"
 #include "app/puzzle.h"
 #include "app/settings_panel.h"
@@ -17,8 +19,6 @@
 #include "app/word_search_dlg.h"
 #include "browser/IEHtmlWin.h"
 #include "data/quillory.xpm"
-#include "engine/alphabet.h"
-#include "engine/options.h"
 
 MyFrame* theFrame = nullptr;
 
@@ -47,28 +47,28 @@ wxBitmap FileImage(const char* name)
 wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
     EVT_MENU(wxID_EXIT, MyFrame::OnFileExit)
     EVT_MENU(wxID_ABOUT, MyFrame::OnHelpAbout)
-    EVT_UPDATE_UI(6022, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6024, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6025, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6026, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6027, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6028, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6029, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6030, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6031, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6032, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6033, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6035, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6036, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6037, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6038, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6039, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6040, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6041, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6042, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6043, MyFrame::OnUpdateDemoItems)
-    EVT_UPDATE_UI(6044, MyFrame::OnUpdateDemoItems)
-    EVT_MENU_RANGE(7020, 8020, MyFrame::OnLoadPerspective)
+    EVT_UPDATE_UI(ID_AllowFloating, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_TransparentHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_VenetianBlindsHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_RectangleHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NoHint, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_HintFade, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NoVenetianFade, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_TransparentDrag, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NoGradient, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_VerticalGradient, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_HorizontalGradient, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookNoCloseButton, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookCloseButton, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookCloseButtonAll, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookCloseButtonActive, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookAllowTabMove, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookAllowTabExternalMove, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookAllowTabSplit, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookWindowList, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookScrollButtons, MyFrame::OnUpdateDemoItems)
+    EVT_UPDATE_UI(ID_NotebookTabFixedWidth, MyFrame::OnUpdateDemoItems)
+    EVT_MENU_RANGE(ID_FirstPerspective, ID_LastPerspective, MyFrame::OnLoadPerspective)
     EVT_AUI_PANE_CLOSE(MyFrame::OnPaneCloseRequest)
     EVT_AUINOTEBOOK_ALLOW_DND(wxID_ANY, MyFrame::OnNotebookAllowDrag)
     EVT_MENU(ID_Print, MyFrame::OnPrint)
@@ -81,8 +81,8 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
     EVT_MENU(ID_Documentation, MyFrame::OnDocumentation)
     EVT_AUINOTEBOOK_PAGE_CLOSE(wxID_ANY, MyFrame::OnDocumentTabClose)
     EVT_AUINOTEBOOK_PAGE_CHANGED(wxID_ANY, MyFrame::OnShowSolutions)
-    EVT_BUTTON(1002, MyFrame::OnEditWordList)
-    EVT_CHECKBOX(1006, MyFrame::OnShowSolutions)
+    EVT_BUTTON(ID_EditWordList, MyFrame::OnEditWordList)
+    EVT_CHECKBOX(ID_ShowSolutions, MyFrame::OnShowSolutions)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -147,12 +147,12 @@ void MyFrame::BuildToolbars(wxToolBar*& demoBar, wxToolBar*& mainBar)
 {
     demoBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTB_FLAT);
     demoBar->SetToolBitmapSize(wxSize(48, 48));
-    demoBar->AddTool(101, "Test", ArtImage(wxART_ERROR));
+    demoBar->AddTool(ID_DemoToolError, "Test", ArtImage(wxART_ERROR));
     demoBar->AddSeparator();
-    demoBar->AddTool(102, "Test", ArtImage(wxART_QUESTION));
-    demoBar->AddTool(103, "Test", ArtImage(wxART_INFORMATION));
-    demoBar->AddTool(104, "Test", ArtImage(wxART_WARNING));
-    demoBar->AddTool(105, "Test", ArtImage(wxART_MISSING_IMAGE));
+    demoBar->AddTool(ID_DemoToolQuestion, "Test", ArtImage(wxART_QUESTION));
+    demoBar->AddTool(ID_DemoToolInformation, "Test", ArtImage(wxART_INFORMATION));
+    demoBar->AddTool(ID_DemoToolWarning, "Test", ArtImage(wxART_WARNING));
+    demoBar->AddTool(ID_DemoToolMissingImage, "Test", ArtImage(wxART_MISSING_IMAGE));
     demoBar->Realize();
 
     const wxSize small(16, 16);
@@ -186,6 +186,7 @@ void MyFrame::AddPanes(wxToolBar* demoBar, wxToolBar* mainBar)
     m_mgr.AddPane(new SettingsPanel(this, this),
                   wxAuiPaneInfo().Name("settings").Caption("Dock Manager Settings").Dockable(false).Float());
     m_notebook = BuildDocumentNotebook();
+    StartEngine();
     m_mgr.AddPane(m_notebook, wxAuiPaneInfo().Name("notebook_content").CenterPane().PaneBorder(false));
     m_mgr.AddPane(demoBar, wxAuiPaneInfo()
                                .Name("tb1")
@@ -226,15 +227,7 @@ void MyFrame::SavePerspectives()
 wxAuiNotebook* MyFrame::BuildDocumentNotebook()
 {
     wxSize client = GetClientSize();
-    auto* notebook = new wxAuiNotebook(this, wxID_ANY, wxPoint(client.x, client.y), wxSize(430, 200),
-                                       m_notebook_style);
-    static char empty[] = "", pattern[] = "-p", patternFile[] = "21x21", dictionary[] = "-d",
-                dictionaryFile[] = "wordlist.txt";
-    static char* arguments[] = {empty, pattern, patternFile, dictionary, dictionaryFile, nullptr};
-    ParseFillerOptions(5, arguments);
-    SeedRandomFromClock(fillerOptions);
-    ResetAlphabet();
-    return notebook;
+    return new wxAuiNotebook(this, wxID_ANY, wxPoint(client.x, client.y), wxSize(430, 200), m_notebook_style);
 }
 
 Puzzle* MyFrame::CurrentPuzzle()
@@ -246,12 +239,12 @@ Puzzle* MyFrame::CurrentPuzzle()
     return found == m_pages.end() ? nullptr : found->second.get();
 }
 
-void MyFrame::AddPuzzlePage(Puzzle* puzzle, const std::string& caption)
+void MyFrame::AddPuzzlePage(std::unique_ptr<Puzzle> puzzle, const std::string& caption)
 {
     size_t index = m_notebook->GetPageCount();
-    wxWindow* view = puzzle->view;
+    wxWindow* view = puzzle->ReleaseViewToTab();
     m_notebook->AddPage(view, FromWindows1252(caption), false, ArtImage(wxART_NORMAL_FILE, wxSize(16, 16)));
-    m_pages[view].reset(puzzle);
+    m_pages[view] = std::move(puzzle);
     if (m_notebook->GetPageCount() == 1)
         ShowSidePanel();
     m_notebook->SetSelection(index);

@@ -20,8 +20,8 @@ public:
             const wxSize& size = wxDefaultSize, long style = wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER);
     ~MyFrame() override;
 
-    // Takes the puzzle over: it lives as long as its tab.
-    void AddPuzzlePage(Puzzle* puzzle, const std::string& caption);
+    // The puzzle lives as long as its tab; the notebook adopts its view.
+    void AddPuzzlePage(std::unique_ptr<Puzzle> puzzle, const std::string& caption);
     void SetPageCaption(Puzzle* puzzle, const std::string& caption);
     wxAuiDockArt* GetArtProvider();
     void RefreshLayout();
@@ -76,18 +76,5 @@ private:
 // The main frame, set first thing by its constructor; the parent of every new puzzle view.
 extern MyFrame* theFrame;
 
-// Command ids shared by the menus and the toolbar.
-enum {
-    ID_NewBingo = 6001,
-    ID_Documentation = 6002,
-    ID_Print = 6003,
-    ID_Save = 6004,
-    ID_Open = 6005,
-    ID_NewCrossword = 6006,
-    ID_NewWordSearch = 6007,
-    ID_NewWordScramble = 6008,
-};
-
-// Id and style of every word list dialog.
-constexpr int WordListDialogId = 1000;
+// Style of every word list dialog.
 constexpr long WordListDialogStyle = 0x20001c01;

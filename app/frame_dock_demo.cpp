@@ -3,36 +3,10 @@
 
 #include <wx/msgdlg.h>
 
+#include "app/control_ids.h"
 #include "app/size_report_ctrl.h"
 
 namespace {
-
-// Ids of the docking items whose check marks follow the pane manager's settings.
-enum {
-    ID_AllowFloating = 6022,
-    ID_TransparentHint = 6024,
-    ID_VenetianBlindsHint,
-    ID_RectangleHint,
-    ID_NoHint,
-    ID_HintFade,
-    ID_NoVenetianFade,
-    ID_TransparentDrag,
-    ID_NoGradient,
-    ID_VerticalGradient,
-    ID_HorizontalGradient,
-    ID_NotebookNoCloseButton = 6035,
-    ID_NotebookCloseButton,
-    ID_NotebookCloseButtonAll,
-    ID_NotebookCloseButtonActive,
-    ID_NotebookAllowTabMove,
-    ID_NotebookAllowTabExternalMove,
-    ID_NotebookAllowTabSplit,
-    ID_NotebookWindowList,
-    ID_NotebookScrollButtons,
-    ID_NotebookTabFixedWidth,
-};
-
-constexpr int ID_FirstPerspective = 7020;
 
 constexpr long NotebookCloseStyles = wxAUI_NB_CLOSE_BUTTON | wxAUI_NB_CLOSE_ON_ACTIVE_TAB | wxAUI_NB_CLOSE_ON_ALL_TABS;
 constexpr unsigned HintStyles = wxAUI_MGR_TRANSPARENT_HINT | wxAUI_MGR_VENETIAN_BLINDS_HINT | wxAUI_MGR_RECTANGLE_HINT;

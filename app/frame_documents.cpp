@@ -64,6 +64,6 @@ void MyFrame::OnOpen(wxCommandEvent&)
         else
             puzzle->Render(puzzle->title);
         trace << "going to add" << std::endl;
-        AddPuzzlePage(puzzle.release(), CaptionOf(path));
+        AddPuzzlePage(std::move(puzzle), CaptionOf(path));
     });
 }

@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/print_dialog.h"
 #include "app/puzzle.h"
 #include "browser/IEHtmlWin.h"

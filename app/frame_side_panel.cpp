@@ -4,6 +4,7 @@
 
 #include "app/bingo_dlg.h"
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/edit_crossword_panel.h"
 #include "app/puzzle.h"
 #include "app/word_list_dlg.h"
@@ -48,7 +49,7 @@ void EditBingoCards(MyFrame* frame, Puzzle* puzzle)
 
 void MyFrame::ShowSidePanel()
 {
-    m_sidePanel = new EditCrosswordPanel(this, 1);
+    m_sidePanel = new EditCrosswordPanel(this, ID_SidePanel);
     m_mgr.AddPane(m_sidePanel,
                   wxAuiPaneInfo().Name("test10").Caption("").Bottom().Layer(1).Position(1).Floatable(false).CloseButton(
                       false));

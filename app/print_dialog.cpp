@@ -9,6 +9,7 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
+#include "app/control_ids.h"
 #include "app/printer/set_default_printer_by_name.h"
 #include "app/text_encoding.h"
 #include "app/word_grid.h"
@@ -17,8 +18,8 @@
 #include "platform/spooler/printers.h"
 
 wxBEGIN_EVENT_TABLE(PrintDialog, wxDialog)
-    EVT_BUTTON(ID_Accept, PrintDialog::OnAccept)
-    EVT_BUTTON(ID_Cancel, PrintDialog::OnCancel)
+    EVT_BUTTON(ID_PrintAccept, PrintDialog::OnAccept)
+    EVT_BUTTON(ID_PrintCancel, PrintDialog::OnCancel)
     EVT_CLOSE(PrintDialog::OnCancel)
 wxEND_EVENT_TABLE()
 
@@ -106,10 +107,10 @@ void PrintDialog::CreateControls()
     // trip the toolkit's check of the sizer flags.
     m_buttonRow = new wxBoxSizer(wxHORIZONTAL);
     m_gridSizer->Add(m_buttonRow, 0, wxALL | wxEXPAND, 5);
-    m_acceptButton = Placed(new wxButton(this, ID_Accept, "Accept", wxDefaultPosition, wxSize(75, 25), 0,
+    m_acceptButton = Placed(new wxButton(this, ID_PrintAccept, "Accept", wxDefaultPosition, wxSize(75, 25), 0,
                                          wxDefaultValidator, "WxButton1"),
                             m_buttonRow);
-    m_cancelButton = Placed(new wxButton(this, ID_Cancel, "Cancel", wxDefaultPosition, wxSize(75, 25), 0,
+    m_cancelButton = Placed(new wxButton(this, ID_PrintCancel, "Cancel", wxDefaultPosition, wxSize(75, 25), 0,
                                          wxDefaultValidator, "WxButton2"),
                             m_buttonRow);
 

@@ -11,20 +11,9 @@ class wxFlexGridSizer;
 class wxSpinCtrl;
 class wxStaticText;
 
-// The dialog's own id and style: caption, system menu, close and minimise boxes,
-// not owned by its parent.
-constexpr wxWindowID PrintDialogId = 1;
+// The dialog's style: caption, system menu, close and minimise boxes, not
+// owned by its parent.
 constexpr long PrintDialogStyle = 0x20001c01;
-
-// Ids of the dialog's controls.
-enum {
-    ID_PrinterLabel = 1020,
-    ID_Printers = 1021,
-    ID_CopiesLabel = 1022,
-    ID_Copies = 1024,
-    ID_Accept = 1027,
-    ID_Cancel = 1029,
-};
 
 // Return codes of the dialog's modal run.
 constexpr int PrintAccepted = 0;

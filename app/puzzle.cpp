@@ -1,18 +1,19 @@
 #include "app/puzzle.h"
 
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/text_encoding.h"
 #include "browser/IEHtmlWin.h"
 
 Puzzle::Puzzle(PuzzleType type)
-    : PuzzleContent(type), view(new wxIEHtmlWin(theFrame, 999, wxPoint(5, 5), wxSize(185, 89), 0, "panel"))
+    : PuzzleContent(type),
+      view(new wxIEHtmlWin(theFrame, ID_PuzzleView, wxPoint(5, 5), wxSize(185, 89), 0, "panel")),
+      m_untabbedView(view)
 {
 }
 
-Puzzle::~Puzzle()
-{
-    if (view->GetParent() == theFrame)
-        view->Destroy();
-}
+wxIEHtmlWin* Puzzle::ReleaseViewToTab() { return m_untabbedView.release(); }
+
+void Puzzle::ViewDestroyer::operator()(wxIEHtmlWin* view) const { view->Destroy(); }
 
 void Puzzle::Show(const std::string& page) { view->LoadString(FromWindows1252(page)); }

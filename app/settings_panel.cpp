@@ -11,14 +11,14 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
+#include "app/control_ids.h"
 #include "app/frame.h"
 
 wxBEGIN_EVENT_TABLE(SettingsPanel, wxPanel)
-    EVT_SPINCTRL(SettingsPanel::ID_PaneBorderSize, SettingsPanel::OnBorderSizeSpin)
-    EVT_SPINCTRL(SettingsPanel::ID_SashSize, SettingsPanel::OnSashSizeSpin)
-    EVT_SPINCTRL(SettingsPanel::ID_CaptionSize, SettingsPanel::OnCaptionSizeSpin)
-    EVT_COMMAND_RANGE(SettingsPanel::ID_BackgroundColour, SettingsPanel::ID_GripperColour, wxEVT_BUTTON,
-                      SettingsPanel::OnPickColour)
+    EVT_SPINCTRL(ID_PaneBorderSize, SettingsPanel::OnBorderSizeSpin)
+    EVT_SPINCTRL(ID_SashSize, SettingsPanel::OnSashSizeSpin)
+    EVT_SPINCTRL(ID_CaptionSize, SettingsPanel::OnCaptionSizeSpin)
+    EVT_COMMAND_RANGE(ID_BackgroundColour, ID_GripperColour, wxEVT_BUTTON, SettingsPanel::OnPickColour)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -32,37 +32,37 @@ struct Setting {
 
 // In control id order, which is also the order in which the controls are created.
 const Setting sizeSettings[] = {
-    {SettingsPanel::ID_PaneBorderSize, "Pane Border Size:", wxAUI_DOCKART_PANE_BORDER_SIZE},
-    {SettingsPanel::ID_SashSize, "Sash Size:", wxAUI_DOCKART_SASH_SIZE},
-    {SettingsPanel::ID_CaptionSize, "Caption Size:", wxAUI_DOCKART_CAPTION_SIZE},
+    {ID_PaneBorderSize, "Pane Border Size:", wxAUI_DOCKART_PANE_BORDER_SIZE},
+    {ID_SashSize, "Sash Size:", wxAUI_DOCKART_SASH_SIZE},
+    {ID_CaptionSize, "Caption Size:", wxAUI_DOCKART_CAPTION_SIZE},
 };
 
 const Setting colourSettings[] = {
-    {SettingsPanel::ID_BackgroundColour, "Background Color:", wxAUI_DOCKART_BACKGROUND_COLOUR},
-    {SettingsPanel::ID_SashColour, "Sash Color:", wxAUI_DOCKART_SASH_COLOUR},
-    {SettingsPanel::ID_InactiveCaptionColour, "Normal Caption:", wxAUI_DOCKART_INACTIVE_CAPTION_COLOUR},
-    {SettingsPanel::ID_InactiveCaptionGradientColour, "Normal Caption Gradient:",
+    {ID_BackgroundColour, "Background Color:", wxAUI_DOCKART_BACKGROUND_COLOUR},
+    {ID_SashColour, "Sash Color:", wxAUI_DOCKART_SASH_COLOUR},
+    {ID_InactiveCaptionColour, "Normal Caption:", wxAUI_DOCKART_INACTIVE_CAPTION_COLOUR},
+    {ID_InactiveCaptionGradientColour, "Normal Caption Gradient:",
      wxAUI_DOCKART_INACTIVE_CAPTION_GRADIENT_COLOUR},
-    {SettingsPanel::ID_InactiveCaptionTextColour, "Normal Caption Text:",
+    {ID_InactiveCaptionTextColour, "Normal Caption Text:",
      wxAUI_DOCKART_INACTIVE_CAPTION_TEXT_COLOUR},
-    {SettingsPanel::ID_ActiveCaptionColour, "Active Caption:", wxAUI_DOCKART_ACTIVE_CAPTION_COLOUR},
-    {SettingsPanel::ID_ActiveCaptionGradientColour, "Active Caption Gradient:",
+    {ID_ActiveCaptionColour, "Active Caption:", wxAUI_DOCKART_ACTIVE_CAPTION_COLOUR},
+    {ID_ActiveCaptionGradientColour, "Active Caption Gradient:",
      wxAUI_DOCKART_ACTIVE_CAPTION_GRADIENT_COLOUR},
-    {SettingsPanel::ID_ActiveCaptionTextColour, "Active Caption Text:", wxAUI_DOCKART_ACTIVE_CAPTION_TEXT_COLOUR},
-    {SettingsPanel::ID_BorderColour, "Border Color:", wxAUI_DOCKART_BORDER_COLOUR},
-    {SettingsPanel::ID_GripperColour, "Gripper Color:", wxAUI_DOCKART_GRIPPER_COLOUR},
+    {ID_ActiveCaptionTextColour, "Active Caption Text:", wxAUI_DOCKART_ACTIVE_CAPTION_TEXT_COLOUR},
+    {ID_BorderColour, "Border Color:", wxAUI_DOCKART_BORDER_COLOUR},
+    {ID_GripperColour, "Gripper Color:", wxAUI_DOCKART_GRIPPER_COLOUR},
 };
 
 // The two columns of the panel, by control id; NoRow leaves a cell empty.
 constexpr int NoRow = 0;
 const std::pair<int, int> gridLayout[] = {
-    {SettingsPanel::ID_PaneBorderSize, SettingsPanel::ID_BackgroundColour},
-    {SettingsPanel::ID_SashSize, SettingsPanel::ID_SashColour},
-    {SettingsPanel::ID_CaptionSize, SettingsPanel::ID_GripperColour},
-    {NoRow, SettingsPanel::ID_BorderColour},
-    {SettingsPanel::ID_InactiveCaptionColour, SettingsPanel::ID_ActiveCaptionColour},
-    {SettingsPanel::ID_InactiveCaptionGradientColour, SettingsPanel::ID_ActiveCaptionGradientColour},
-    {SettingsPanel::ID_InactiveCaptionTextColour, SettingsPanel::ID_ActiveCaptionTextColour},
+    {ID_PaneBorderSize, ID_BackgroundColour},
+    {ID_SashSize, ID_SashColour},
+    {ID_CaptionSize, ID_GripperColour},
+    {NoRow, ID_BorderColour},
+    {ID_InactiveCaptionColour, ID_ActiveCaptionColour},
+    {ID_InactiveCaptionGradientColour, ID_ActiveCaptionGradientColour},
+    {ID_InactiveCaptionTextColour, ID_ActiveCaptionTextColour},
 };
 
 constexpr int SwatchWidth = 25;

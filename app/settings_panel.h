@@ -22,22 +22,6 @@ public:
     // Shows each colour button's current dock-art colour; the sizes are left as typed.
     void RefreshColourButtons();
 
-    enum {
-        ID_PaneBorderSize = 6000,
-        ID_SashSize,
-        ID_CaptionSize,
-        ID_BackgroundColour,
-        ID_SashColour,
-        ID_InactiveCaptionColour,
-        ID_InactiveCaptionGradientColour,
-        ID_InactiveCaptionTextColour,
-        ID_ActiveCaptionColour,
-        ID_ActiveCaptionGradientColour,
-        ID_ActiveCaptionTextColour,
-        ID_BorderColour,
-        ID_GripperColour,
-    };
-
 private:
     static constexpr int SizeCount = 3;
     static constexpr int ColourCount = 10;

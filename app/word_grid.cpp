@@ -46,6 +46,12 @@ void SetWordColumns(wxGrid* grid)
     grid->SetSelectionMode(wxGrid::wxGridSelectCells);
 }
 
+void ClearRangeSelection(wxGridRangeSelectEvent& event, wxGrid* grid)
+{
+    if (event.Selecting())
+        grid->ClearSelection();
+}
+
 void SetCellText(wxGrid* grid, int row, int col, const wxString& text)
 {
     if (row < grid->GetNumberRows() && col < grid->GetNumberCols())

@@ -11,6 +11,7 @@
 
 class Dictionary;
 class wxGrid;
+class wxGridRangeSelectEvent;
 class wxWindow;
 
 // The font of the word grids, the dialogs' buttons and the side panel.
@@ -25,6 +26,9 @@ void CreateWordGrid(wxGrid* grid, int columns);
 // "Word" alone is 250 pixels wide; beside "Clue" it is 100 and "Clue" 150.
 // The scrolled width stays 32 pixels short of the columns.
 void SetWordColumns(wxGrid* grid);
+
+// No block of cells stays selected.
+void ClearRangeSelection(wxGridRangeSelectEvent& event, wxGrid* grid);
 
 // A write outside the grid's table is dropped, a read gives the empty text.
 void SetCellText(wxGrid* grid, int row, int col, const wxString& text);

@@ -4,19 +4,20 @@
 #include <wx/sizer.h>
 
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/my_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_done.h"
 #include "app/word_list_file.h"
 
 wxBEGIN_EVENT_TABLE(WordListDlg, wxDialog)
     EVT_CLOSE(WordListDlg::OnClose)
     EVT_GRID_RANGE_SELECT(WordListDlg::OnGridRangeSelect)
-    EVT_BUTTON(1007, WordListDlg::OnDone)
-    EVT_BUTTON(1006, WordListDlg::OnSaveWordList)
-    EVT_BUTTON(1005, WordListDlg::OnLoadWordList)
-    EVT_BUTTON(1008, WordListDlg::OnCancel)
+    EVT_BUTTON(ID_Done, WordListDlg::OnDone)
+    EVT_BUTTON(ID_SaveWordList, WordListDlg::OnSaveWordList)
+    EVT_BUTTON(ID_LoadWordList, WordListDlg::OnLoadWordList)
+    EVT_BUTTON(ID_CancelWordList, WordListDlg::OnCancel)
 wxEND_EVENT_TABLE()
 
 WordListDlg::WordListDlg(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
@@ -32,7 +33,7 @@ void WordListDlg::CreateGUIControls()
 
     m_title = AddTitleRow(this, m_mainSizer);
 
-    m_grid = new MyGrid(this, 1003, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
+    m_grid = new MyGrid(this, ID_WordGrid, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
     CreateWordGrid(m_grid, 2);
     m_mainSizer->Add(m_grid, 0, WordListItemFlags, WordListItemBorder);
 
@@ -66,5 +67,5 @@ void WordListDlg::OnSaveWordList(wxCommandEvent&)
 
 void WordListDlg::OnDone(wxCommandEvent&)
 {
-    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_title.box, false);
+    FinishTitledWordList({this, m_grid, m_title.box}, {m_frame, m_puzzle, puzzleType}, false);
 }

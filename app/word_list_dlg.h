@@ -6,7 +6,7 @@
 
 #include "app/frame.h"
 #include "app/puzzle_type.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_layout.h"
 
 class Dictionary;
 class MyGrid;

@@ -5,20 +5,21 @@
 #include <wx/sizer.h>
 
 #include "app/command_edge.h"
+#include "app/control_ids.h"
 #include "app/my_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
-#include "app/word_list_dialog_parts.h"
+#include "app/word_list_done.h"
 #include "app/word_list_file.h"
 
 wxBEGIN_EVENT_TABLE(WordSearchDlg, wxDialog)
     EVT_CLOSE(WordSearchDlg::OnClose)
     EVT_GRID_RANGE_SELECT(WordSearchDlg::OnGridRangeSelect)
-    EVT_BUTTON(1007, WordSearchDlg::OnDone)
-    EVT_BUTTON(1006, WordSearchDlg::OnSaveWordList)
-    EVT_BUTTON(1005, WordSearchDlg::OnLoadWordList)
-    EVT_BUTTON(1008, WordSearchDlg::OnCancel)
-    EVT_CHECKBOX(1004, WordSearchDlg::OnUseClues)
+    EVT_BUTTON(ID_Done, WordSearchDlg::OnDone)
+    EVT_BUTTON(ID_SaveWordList, WordSearchDlg::OnSaveWordList)
+    EVT_BUTTON(ID_LoadWordList, WordSearchDlg::OnLoadWordList)
+    EVT_BUTTON(ID_CancelWordList, WordSearchDlg::OnCancel)
+    EVT_CHECKBOX(ID_UseClues, WordSearchDlg::OnUseClues)
 wxEND_EVENT_TABLE()
 
 WordSearchDlg::WordSearchDlg(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
@@ -33,11 +34,11 @@ void WordSearchDlg::CreateGUIControls()
     m_mainSizer = StartWordListLayout(this);
 
     m_title = AddTitleRow(this, m_mainSizer);
-    m_useClues = new wxCheckBox(this, 1004, "Use clues", wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
+    m_useClues = new wxCheckBox(this, ID_UseClues, "Use clues", wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
                                 "check");
     m_title.row->Add(m_useClues, 0, WordListItemFlags, WordListItemBorder);
 
-    m_grid = new MyGrid(this, 1003, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
+    m_grid = new MyGrid(this, ID_WordGrid, wxPoint(16, 5), wxSize(319, 198), wxWANTS_CHARS, "panel");
     CreateWordGrid(m_grid, 1);
     SetWordColumns(m_grid);
     m_mainSizer->Add(m_grid, 0, WordListItemFlags, WordListItemBorder);
@@ -94,5 +95,5 @@ void WordSearchDlg::OnSaveWordList(wxCommandEvent&)
 // A new word scramble is made even from an empty list.
 void WordSearchDlg::OnDone(wxCommandEvent&)
 {
-    FinishTitledWordList(this, m_frame, m_puzzle, puzzleType, m_grid, m_title.box, puzzleType == ScramblePuzzle);
+    FinishTitledWordList({this, m_grid, m_title.box}, {m_frame, m_puzzle, puzzleType}, puzzleType == ScramblePuzzle);
 }

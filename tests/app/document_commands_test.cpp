@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/puzzle.h"
 #include "dialog_script.h"
@@ -34,10 +35,10 @@ protected:
         list.AddWord("zebra", "Striped horse");
         list.AddWord("lion", "");
         list.AddWord("r&b", "Music <style>");
-        auto* puzzle = new Puzzle(type);
+        auto puzzle = std::make_unique<Puzzle>(type);
         puzzle->numCards = 3;
         puzzle->freeSpace = true;
-        return AddGeneratedPuzzle(puzzle, list, title);
+        return AddGeneratedPuzzle(std::move(puzzle), list, title);
     }
 
     void Save(const std::string& path)

@@ -28,7 +28,7 @@ protected:
         list.AddWord("apple", "A red fruit");
         list.AddWord("pear", "A green fruit");
         list.AddWord("plum", "");
-        return AddGeneratedPuzzle(new Puzzle(type), list, title);
+        return AddGeneratedPuzzle(std::make_unique<Puzzle>(type), list, title);
     }
 };
 
@@ -96,6 +96,14 @@ TEST_F(FrameTest, EachKindShowsItsPageInTheTab)
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 4u);
     EXPECT_EQ(frame.m_notebook->GetSelection(), 3);
     EXPECT_EQ(frame.CurrentPuzzle(), bingo);
+}
+
+// A view no tab took, as after a failed generation, must not linger in the frame.
+TEST_F(FrameTest, AViewGoesWithItsPuzzleUntilATabTakesIt)
+{
+    const size_t windows = frame.GetChildren().GetCount();
+    { Puzzle dropped(FreeformPuzzle); }
+    EXPECT_EQ(frame.GetChildren().GetCount(), windows);
 }
 
 TEST_F(FrameTest, NewCommandsAndAboutTitleTheirDialogs)

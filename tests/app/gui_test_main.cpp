@@ -51,11 +51,12 @@ void RunMenuCommand(int id)
     TestFrame().ProcessWindowEvent(command);
 }
 
-Puzzle* AddGeneratedPuzzle(Puzzle* puzzle, const Dictionary& list, const std::string& title)
+Puzzle* AddGeneratedPuzzle(std::unique_ptr<Puzzle> puzzle, const Dictionary& list, const std::string& title)
 {
     puzzle->Generate(list, title);
-    TestFrame().AddPuzzlePage(puzzle, "Unnamed file");
-    return puzzle;
+    Puzzle* added = puzzle.get();
+    TestFrame().AddPuzzlePage(std::move(puzzle), "Unnamed file");
+    return added;
 }
 
 std::string RenderedText(Puzzle& puzzle) { return WebViewText(WebViewIn(puzzle.view)); }

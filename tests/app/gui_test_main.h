@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <wx/dialog.h>
@@ -24,8 +25,8 @@ void CloseAllTabs();
 // Sends the main frame a command as its menus and toolbar do.
 void RunMenuCommand(int id);
 
-// A new puzzle of the kind, generated from the list and added as a tab.
-Puzzle* AddGeneratedPuzzle(Puzzle* puzzle, const Dictionary& list, const std::string& title);
+// The puzzle, generated from the list and added as a tab.
+Puzzle* AddGeneratedPuzzle(std::unique_ptr<Puzzle> puzzle, const Dictionary& list, const std::string& title);
 
 // The text a puzzle's page shows, read back from the browser engine; empty
 // when the page cannot be read.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/print_dialog.h"
 #include "app/puzzle.h"
@@ -105,7 +106,7 @@ protected:
         Dictionary list;
         list.AddWord("pencil", "You write with it");
         list.AddWord("paper", "You write on it");
-        Puzzle* puzzle = AddGeneratedPuzzle(new Puzzle(FreeformPuzzle), list, "Title");
+        Puzzle* puzzle = AddGeneratedPuzzle(std::make_unique<Puzzle>(FreeformPuzzle), list, "Title");
         ASSERT_TRUE(PumpUntil([&] { return RenderedText(*puzzle).find("Title") != std::string::npos; }));
     }
 
@@ -127,7 +128,7 @@ protected:
         PrintAnswerer answer([listed](PrintDialog& dialog) {
             EXPECT_EQ(listed, Child<wxComboBox>(&dialog, ID_Printers)->GetCount());
             EXPECT_EQ("", dialog.SelectedPrinter());
-            Press(&dialog, ID_Accept);
+            Press(&dialog, ID_PrintAccept);
         });
         Print();
         EXPECT_EQ(1, answer.printDialogs);
@@ -167,7 +168,7 @@ TEST_F(PrintingTest, TheListShowsThePrintersWithTheDefaultSelected)
     EXPECT_EQ("Print Document", dialog.GetTitle());
     for (const auto& [id, label] : {std::make_pair(ID_PrinterLabel, "Choose printer"),
                                     std::make_pair(ID_CopiesLabel, "Number of copies"),
-                                    std::make_pair(ID_Accept, "Accept"), std::make_pair(ID_Cancel, "Cancel")})
+                                    std::make_pair(ID_PrintAccept, "Accept"), std::make_pair(ID_PrintCancel, "Cancel")})
         EXPECT_EQ(label, dialog.FindWindow(id)->GetLabel());
     auto* printers = Child<wxComboBox>(&dialog, ID_Printers);
     ASSERT_EQ(2u, printers->GetCount());
@@ -183,7 +184,7 @@ TEST_F(PrintingTest, TheListShowsThePrintersWithTheDefaultSelected)
 
 TEST_F(PrintingTest, WithoutATabOnlyTheMessageIsShown)
 {
-    PrintAnswerer answer([](PrintDialog& dialog) { Press(&dialog, ID_Accept); });
+    PrintAnswerer answer([](PrintDialog& dialog) { Press(&dialog, ID_PrintAccept); });
     Print();
     EXPECT_EQ(0, answer.printDialogs);
     ASSERT_EQ(1u, answer.messages.size());
@@ -201,7 +202,7 @@ TEST_F(PrintingTest, EveryCopyIsPrintedOnTheChosenPrinterOnlyWhenAccepted)
             if (closeBox)
                 dialog.Close();
             else
-                Press(&dialog, ID_Cancel);
+                Press(&dialog, ID_PrintCancel);
         });
         Print();
         EXPECT_EQ(1, answer.printDialogs);
@@ -210,7 +211,7 @@ TEST_F(PrintingTest, EveryCopyIsPrintedOnTheChosenPrinterOnlyWhenAccepted)
 
     PrintAnswerer answer([](PrintDialog& dialog) {
         Choose(dialog, "beta", 3);
-        Press(&dialog, ID_Accept);
+        Press(&dialog, ID_PrintAccept);
     });
     Print();
     EXPECT_EQ(1, answer.printDialogs);

@@ -24,7 +24,7 @@ protected:
         Dictionary birds;
         birds.AddWord("heron", "wader");
         birds.AddWord("robin", "red breast");
-        return AddGeneratedPuzzle(new Puzzle(type), birds, title);
+        return AddGeneratedPuzzle(std::make_unique<Puzzle>(type), birds, title);
     }
 
     void TickShowSolutions(bool ticked) { Tick(frame.m_sidePanel, ShowSolutionsBox, ticked); }
@@ -121,7 +121,7 @@ TEST_F(SidePanel, EditingBingoCardsShowsTheirWordsAndSettings)
 {
     Dictionary list;
     list.AddWord("kite", "");
-    Puzzle* cards = AddGeneratedPuzzle(new Puzzle(BingoPuzzle), list, "Title");
+    Puzzle* cards = AddGeneratedPuzzle(std::make_unique<Puzzle>(BingoPuzzle), list, "Title");
     cards->numCards = 7;
     cards->freeSpace = false;
     EditWordList([&](wxDialog* dialog) {
@@ -176,7 +176,7 @@ TEST_F(SidePanel, EditingSeventyWordsShowsAndKeepsTheFirstFifty)
     Dictionary list;
     for (int i = 0; i < 70; ++i)
         list.AddWord({char('a' + i / 26), char('a' + i % 26), 'z'}, "");
-    Puzzle* scramble = AddGeneratedPuzzle(new Puzzle(ScramblePuzzle), list, "Title");
+    Puzzle* scramble = AddGeneratedPuzzle(std::make_unique<Puzzle>(ScramblePuzzle), list, "Title");
     EditWordList([&](wxDialog* dialog) {
         EXPECT_EQ(WordGrid(dialog)->GetCellValue(49, 0), "bxz");
         Press(dialog, DoneButton);

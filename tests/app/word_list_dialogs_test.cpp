@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/bingo_dlg.h"
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/puzzle.h"
 #include "app/word_list_dlg.h"

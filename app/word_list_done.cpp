@@ -1,0 +1,80 @@
+#include "app/word_list_done.h"
+
+#include <memory>
+
+#include <wx/dialog.h>
+#include <wx/grid.h>
+#include <wx/textctrl.h>
+
+#include "app/command_edge.h"
+#include "app/frame.h"
+#include "app/puzzle.h"
+#include "app/word_grid.h"
+#include "engine/ascii.h"
+#include "engine/dictionary.h"
+
+namespace {
+
+std::string LowerAsciiWord(std::string word)
+{
+    for (char& c : word)
+        c = LowerAscii(c);
+    return word;
+}
+
+}  // namespace
+
+void EndWordListDialog(wxDialog* dialog)
+{
+    if (dialog->IsModal())
+        dialog->EndModal(wxID_CANCEL);
+    dialog->Destroy();
+}
+
+std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* titleBox)
+{
+    const wxString title = titleBox->GetValue();
+    if (title.empty())
+        return std::string("Untitled Puzzle");
+    return StorableText(parent, title, "The title " + Quoted(title));
+}
+
+Dictionary BuildWordList(const std::vector<WordListEntry>& entries)
+{
+    Dictionary list;
+    for (const WordListEntry& entry : entries)
+        list.AddWord(LowerAsciiWord(entry.word), entry.clue);
+    return list;
+}
+
+void GenerateOrRender(Puzzle& puzzle, const Dictionary& list, const std::string& title, bool generateEmptyList)
+{
+    if (list.WordCount() > 0 || generateEmptyList)
+        puzzle.Generate(list, title);
+    else
+        puzzle.Render(title);
+}
+
+void FinishWordList(const WordListTarget& target, const std::function<void(Puzzle&)>& build)
+{
+    if (target.attached) {
+        build(*target.attached);
+        return;
+    }
+    auto puzzle = std::make_unique<Puzzle>(target.type);
+    build(*puzzle);
+    target.frame->AddPuzzlePage(std::move(puzzle), "Unnamed file");
+}
+
+void FinishTitledWordList(const TitledWordListForm& form, const WordListTarget& target, bool generateEmptyList)
+{
+    RunCommand(form.dialog, [&] {
+        const auto entries = GridEntries(form.dialog, form.grid);
+        const auto title = entries ? PuzzleTitle(form.dialog, form.titleBox) : std::nullopt;
+        if (!title)
+            return;
+        const Dictionary list = BuildWordList(*entries);
+        FinishWordList(target, [&](Puzzle& puzzle) { GenerateOrRender(puzzle, list, *title, generateEmptyList); });
+        EndWordListDialog(form.dialog);
+    });
+}
