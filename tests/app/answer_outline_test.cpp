@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -109,7 +110,8 @@ std::string MisplacedOutlines(const wxImage& image)
 Puzzle* OutlinedWordSearch()
 {
     ResetAlphabet();
-    auto* puzzle = new Puzzle(WordSearchPuzzle);
+    auto owned = std::make_unique<Puzzle>(WordSearchPuzzle);
+    Puzzle* puzzle = owned.get();
     puzzle->grid = Grid(Columns, Rows);
     for (int y = 0; y < Rows; ++y)
         for (int x = 0; x < Columns; ++x)
@@ -117,7 +119,7 @@ Puzzle* OutlinedWordSearch()
     for (const Placement& w : Words)
         puzzle->AddPlacement(w.x1, w.y1, w.x2, w.y2);
     puzzle->Render("Answers");
-    TestFrame().AddPuzzlePage(puzzle, "Unnamed file");
+    TestFrame().AddPuzzlePage(std::move(owned), "Unnamed file");
     Tick(TestFrame().m_sidePanel, ShowSolutionsBox, true);
     wxWebView* web = WebViewIn(puzzle->view);
     wxString layers;

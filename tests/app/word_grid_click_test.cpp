@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/bingo_dlg.h"
+#include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/word_list_dlg.h"
 #include "dialog_script.h"
