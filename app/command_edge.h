@@ -6,8 +6,8 @@
 
 class wxWindow;
 
-// Runs one user command. An engine error ends the command and is shown in a
-// message box; the program and every open puzzle go on.
+// Runs one user command. An engine error, or any other exception, ends the
+// command and is shown in a message box; the program and every open puzzle go on.
 void RunCommand(wxWindow* parent, const std::function<void()>& command);
 
 // The message box in which every failure reaches the user.

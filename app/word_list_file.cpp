@@ -1,10 +1,12 @@
 #include "app/word_list_file.h"
 
 #include <fstream>
+#include <sstream>
 
 #include <wx/filedlg.h>
 #include <wx/grid.h>
 
+#include "app/safe_write.h"
 #include "app/word_grid.h"
 
 WordListReading ReadWordList(std::istream& in)
@@ -68,9 +70,9 @@ void SaveWordListFile(wxWindow* parent, wxGrid* grid)
     const wxString path = ChooseWordListFile(parent, wxFD_SAVE);
     if (path.empty())
         return;
-    std::ofstream out(path.fn_str(), std::ios::binary | std::ios::trunc);
-    WriteWordList(out, *entries);
-    out.close();
-    if (!out)
-        TellUser(parent, "The word list could not be saved to " + Quoted(path) + ".");
+    std::ostringstream text;
+    WriteWordList(text, *entries);
+    const std::string failure = WriteFileSafely(std::string(path.fn_str()), text.str());
+    if (!failure.empty())
+        TellUser(parent, "The word list could not be saved to " + Quoted(path) + ": " + failure + ".");
 }
