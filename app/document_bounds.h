@@ -6,10 +6,10 @@
 // What a document may hold. The program writes a few kilobytes nested two
 // levels deep, at most 50 entries and a 25 x 25 grid; each bound is far above
 // that, and low enough that no accepted document keeps the window busy.
-constexpr std::size_t MaxDocumentBytes = 256 * 1024;
+constexpr std::size_t MaxDocumentBytes = 64 * 1024;
 constexpr int MaxDocumentDepth = 100;
 constexpr int MaxDocumentEntries = 1000;
-constexpr int MaxDocumentGridSide = 100;
+constexpr int MaxDocumentGridSide = 60;
 
 // The deepest nesting of elements in the text, as TinyXML would meet it, so
 // that its parser, which recurses once per level, is never handed more than

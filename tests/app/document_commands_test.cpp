@@ -2,10 +2,13 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/command_edge.h"
+#include "app/document_bounds.h"
 #include "app/frame.h"
 #include "app/puzzle.h"
 #include "dialog_script.h"
@@ -166,6 +169,80 @@ TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
         EXPECT_EQ(FileText("load.log"), "start\n");
         EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
     }
+}
+
+std::string Repeated(const std::string& piece, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+std::string Freeform(const std::string& inside) { return "<document type=\"freeform\">" + inside + "</document>"; }
+
+std::string NestedLevels(int depth) { return Freeform(Repeated("<a>", depth - 1) + Repeated("</a>", depth - 1)); }
+
+std::string GridOf(int width, int height)
+{
+    const std::string border = "+" + Repeated("---+", width) + "\n";
+    return Freeform("<grid>" + border + Repeated("|" + Repeated("   |", width) + "\n" + border, height) + "</grid>");
+}
+
+// Each bound at its edge: the document on it opens, the one past it is refused
+// with a message naming the file and the bound, and nothing else changes.
+TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
+{
+    Add(FreeformPuzzle, "Earlier");
+    const std::string sizeFrame = Freeform("<title></title>");
+    auto ofSize = [&](std::size_t size) {
+        return Freeform("<title>" + std::string(size - sizeFrame.size(), 't') + "</title>");
+    };
+    auto entries = [](int n) { return Freeform("<wordlist>" + Repeated("ant\tclue\n", n) + "</wordlist>"); };
+    auto solutions = [](int n) {
+        return "<document type=\"wordsearch\">" + Repeated("<solution x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\"/>", n) +
+               "</document>";
+    };
+    struct Case {
+        std::string on, past, bound;
+    };
+    const Case cases[] = {
+        {ofSize(MaxDocumentBytes), ofSize(MaxDocumentBytes + 1), "larger than 64 KB"},
+        {NestedLevels(MaxDocumentDepth), NestedLevels(MaxDocumentDepth + 1), "nest more than 100 levels"},
+        {NestedLevels(2), Freeform(Repeated("<a>", 21000)), "nest more than 100 levels"},
+        {entries(MaxDocumentEntries), entries(MaxDocumentEntries + 1), "more than 1000 entries"},
+        {solutions(MaxDocumentEntries), solutions(MaxDocumentEntries + 1), "more than 1000 solutions"},
+        {GridOf(MaxDocumentGridSide, 1), GridOf(MaxDocumentGridSide + 1, 1), "larger than 60 x 60 cells"},
+        {GridOf(1, MaxDocumentGridSide), GridOf(1, MaxDocumentGridSide + 1), "larger than 60 x 60 cells"},
+    };
+    const std::string path = folder + "/bound.qzl";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bound);
+        std::ofstream(path, std::ios::binary) << c.on;
+        ASSERT_NE(Open(path), nullptr);
+        CloseTab(1);
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << c.past;
+        script.messages.clear();
+        EXPECT_EQ(Open(path), nullptr);
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_NE(script.messages[0].find(path), wxString::npos) << script.messages[0];
+        EXPECT_NE(script.messages[0].find(c.bound), wxString::npos) << script.messages[0];
+        EXPECT_EQ(FileText("load.log"), "start\n");
+        ASSERT_EQ(frame.m_notebook->GetPageCount(), 1u);
+        EXPECT_EQ(frame.CurrentPuzzle()->title, "Earlier");
+    }
+}
+
+// Neither an engine error nor any other exception ends the program.
+TEST_F(DocumentCommandsTest, TheCommandEdgeReportsEveryException)
+{
+    Add(FreeformPuzzle, "Kept");
+    RunCommand(&frame, [] { throw std::bad_alloc(); });
+    RunCommand(&frame, [] { throw std::runtime_error("vector::_M_range_check"); });
+    ASSERT_EQ(script.messages.size(), 2u);
+    EXPECT_EQ(script.messages[0], "There was not enough memory to finish the command.");
+    EXPECT_EQ(script.messages[1], "The command could not be finished because of an unexpected failure.");
+    EXPECT_EQ(frame.m_notebook->GetPageCount(), 1u);
 }
 
 }  // namespace
