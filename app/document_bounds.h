@@ -5,8 +5,10 @@
 
 // What a document may hold. The program writes a few kilobytes nested two
 // levels deep, at most 50 entries and a 25 x 25 grid; each bound is far above
-// that, and low enough that no accepted document keeps the window busy.
-constexpr std::size_t MaxDocumentBytes = 64 * 1024;
+// that, and low enough that no accepted document keeps the window busy. The
+// size bound is what holds the longest page to show, a hundred bingo cards of
+// the longest words, to a few megabytes.
+constexpr std::size_t MaxDocumentBytes = 32 * 1024;
 constexpr int MaxDocumentDepth = 100;
 constexpr int MaxDocumentEntries = 1000;
 constexpr int MaxDocumentGridSide = 60;

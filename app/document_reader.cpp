@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -111,13 +110,10 @@ bool GridTooLarge(const char* text)
 // Counted before anything is built from the document.
 std::string ContentFailure(const TiXmlElement& root)
 {
-    std::size_t solutions = 0;
     for (const TiXmlElement* child = root.FirstChildElement(); child; child = child->NextSiblingElement()) {
         const std::string name = child->Value();
         if (name == "wordlist" && CountEntries(TextOf(child)) > MaxDocumentEntries)
             return "its word list holds more than " + std::to_string(MaxDocumentEntries) + " entries";
-        if (name == "solution" && ++solutions > MaxDocumentEntries)
-            return "it holds more than " + std::to_string(MaxDocumentEntries) + " solutions";
         if (name == "grid" && GridTooLarge(TextOf(child)))
             return "its grid is larger than " + std::to_string(MaxDocumentGridSide) + " x " +
                    std::to_string(MaxDocumentGridSide) + " cells";

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
