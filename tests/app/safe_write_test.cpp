@@ -3,7 +3,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -13,6 +12,7 @@
 #include "app/puzzle.h"
 #include "app/word_list_dlg.h"
 #include "dialog_script.h"
+#include "support/temp_file.h"
 
 namespace {
 
@@ -26,18 +26,14 @@ struct stat StatOf(const std::string& path, bool follow = true)
     return st;
 }
 
-std::ptrdiff_t Entries(const std::string& folder)
-{
-    return std::distance(std::filesystem::directory_iterator(folder), {});
-}
+std::ptrdiff_t Entries(const std::string& folder) { return std::distance(std::filesystem::directory_iterator(folder), {}); }
 
 // Root may write anywhere: it tries a read-only folder as nobody.
 void AsNobody(const std::function<void()>& run)
 {
     const bool dropped = geteuid() == 0 && seteuid(Nobody) == 0;
     run();
-    if (dropped)
-        ASSERT_EQ(seteuid(0), 0);
+    EXPECT_TRUE(!dropped || seteuid(0) == 0);
 }
 
 // A file size limit stops a write part-way, as a full disk would.
@@ -60,9 +56,6 @@ protected:
     void SetUp() override
     {
         CloseAllTabs();
-        char pattern[] = "/tmp/quillory-saves-XXXXXX";
-        folder = mkdtemp(pattern);
-        chmod(folder.c_str(), 0755);
         Dictionary list;
         list.AddWord("giraffe", "Tallest animal");
         AddGeneratedPuzzle(new Puzzle(FreeformPuzzle), list, "Zoo");
@@ -73,7 +66,6 @@ protected:
     {
         dialog->Destroy();
         CloseAllTabs();
-        std::system(("chmod -R u+w " + folder + "; rm -rf " + folder).c_str());
     }
 
     std::vector<std::pair<std::function<void(const std::string&)>, std::string>> Kinds()
@@ -86,7 +78,8 @@ protected:
     MyFrame& frame = TestFrame();
     DialogScript script;
     wxDialog* dialog = nullptr;
-    std::string folder;
+    TempFolder temp;
+    const std::string folder = temp.path();
 };
 
 TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
@@ -109,7 +102,6 @@ TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
         EXPECT_EQ(StatOf(kept).st_mode & 07777, 0600u);
         EXPECT_TRUE(!root || (StatOf(kept).st_uid == Nobody && StatOf(kept).st_gid == Nobody));
 
-        EXPECT_TRUE(script.messages.empty());
         EXPECT_EQ(Entries(folder), 3) << "no temporary file is left";
         std::system(("rm -f " + folder + "/*").c_str());
     }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -10,6 +9,7 @@
 #include "engine/grid.h"
 #include "puzzle_test_support.h"
 #include "puzzles/page_text.h"
+#include "support/temp_file.h"
 
 namespace {
 
@@ -29,16 +29,14 @@ TEST_F(OutlineInBrowserTest, RedBoxAroundThePlacedWordOnlyWhenTheLoaderRuns)
     std::ostringstream out;
     grid.WriteWordSearchHtml(out, list);
 
-    char folder[] = "/tmp/quillory-outline-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
+    TempFolder folder;
     for (auto [name, load] : {std::pair{"on", ""}, {"off", "return;"}}) {
         std::string page = out.str();
         ReplaceFirst(page, "#load#", load);
         ReplaceFirst(page, "#title#", "Outline");
-        std::ofstream(std::string(folder) + "/outlines_" + name + ".html") << page;
+        std::ofstream(folder.path() + "/outlines_" + name + ".html") << page;
     }
-    EXPECT_EQ(std::system((std::string(OUTLINE_CHECK " ") + folder).c_str()), 0);
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(std::system((std::string(OUTLINE_CHECK " ") + folder.path()).c_str()), 0);
 }
 
 }  // namespace
