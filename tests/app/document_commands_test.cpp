@@ -156,12 +156,12 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
     Add(FreeformPuzzle, "Earlier");
     auto freeform = [](const std::string& inside) { return "<document type=\"freeform\">" + inside + "</document>"; };
     auto grid = [&](std::size_t width, std::size_t height) {
-        const std::string border = "+" + Repeated("---+", width) + "\n";
-        return freeform("<grid>" + border + Repeated("|" + Repeated("   |", width) + "\n" + border, height) + "</grid>");
+        const std::string edge = "+" + Repeated("---+", width) + "\n";
+        return freeform("<grid>" + edge + Repeated("|" + Repeated("   |", width) + "\n" + edge, height) + "</grid>");
     };
+    auto title = [&](std::size_t n) { return freeform("<title>" + std::string(n, 't') + "</title>"); };
     const std::tuple<std::function<std::string(std::size_t)>, std::size_t, const char*> cases[] = {
-        {[&](auto n) { return freeform("<title>" + std::string(n - freeform("<title></title>").size(), 't') + "</title>"); }, MaxDocumentBytes,
-         "larger than 32 KB"},
+        {[&](auto n) { return title(n - title(0).size()); }, MaxDocumentBytes, "larger than 32 KB"},
         {[&](auto n) { return freeform(Repeated("<a>", n - 1) + Repeated("</a>", n - 1)); }, MaxDocumentDepth,
          "nest more than 100 levels"},
         {[&](auto n) { return freeform("<wordlist>" + Repeated("ant\tclue\n", n) + "</wordlist>"); },
