@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # ./quillory.sh start : install what is missing, build, start the program
 # ./quillory.sh test  : install what is missing, build, run every test
+# ./quillory.sh fuzz [seconds] : fuzz the document reader with clang's sanitizers (10 minutes by default)
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -52,8 +53,21 @@ test)
     # or a test that connects at that moment finds no display.
     xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error -j "$(nproc)"
     ;;
+fuzz)
+    install_missing
+    fuzz_build=$top/build-fuzz
+    cmake -S "$top" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+          -DQUILLORY_FUZZ=ON -DQUILLORY_TESTS=OFF -DQUILLORY_BENCH=OFF
+    cmake --build "$fuzz_build" -j "$(nproc)" --target fuzz_document
+    # New finds go to the build folder; the seeds in the tree stay as they are.
+    # Inputs may reach one byte past the size bound, so every bound is reachable.
+    mkdir -p "$fuzz_build/corpus-document"
+    cd "$fuzz_build/bin"
+    exec ./fuzz_document -max_len=32769 -timeout=10 -max_total_time="${2:-600}" \
+         "$fuzz_build/corpus-document" "$top/fuzz/corpus/document"
+    ;;
 *)
-    echo "usage: $0 start|test" >&2
+    echo "usage: $0 start|test|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -1,11 +1,15 @@
 #include "app/app.h"
 
+#include <csignal>
+
 #include <wx/msgdlg.h>
 
 #include "app/frame.h"
 
 bool MyApp::OnInit()
 {
+    // A save past the file-size limit must fail as a write, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600),
                               wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER);
     SetTopWindow(frame);

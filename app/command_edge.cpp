@@ -1,5 +1,8 @@
 #include "app/command_edge.h"
 
+#include <exception>
+#include <new>
+
 #include <wx/msgdlg.h>
 
 #include "app/text_encoding.h"
@@ -74,5 +77,9 @@ void RunCommand(wxWindow* parent, const std::function<void()>& command)
         ShowInformation(parent, TooManyLettersMessage(e.refused));
     } catch (const error& e) {
         ShowInformation(parent, FromWindows1252(e.message()));
+    } catch (const std::bad_alloc&) {
+        ShowInformation(parent, "There was not enough memory to finish the command.");
+    } catch (const std::exception&) {
+        ShowInformation(parent, "The command could not be finished because of an unexpected failure.");
     }
 }

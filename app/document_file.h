@@ -5,8 +5,7 @@
 #include <wx/string.h>
 
 // Writes a document the way the program always writes text files: each line
-// feed as CR LF. The text goes to a temporary file beside the target, which
-// then replaces it, so a failed save never harms the file that was there.
+// feed as CR LF, and safely (see WriteFileSafely).
 // Returns an empty string on success, else what went wrong.
 std::string WriteDocumentFile(const std::string& path, const std::string& text);
 

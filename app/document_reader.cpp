@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <ostream>
 #include <sstream>
 
 #include <tinyxml.h>
 
+#include "app/document_bounds.h"
 #include "app/puzzle_content.h"
 
 namespace {
@@ -90,6 +92,48 @@ void DropPlacementsOutside(Grid& grid)
     list.erase(std::remove_if(list.begin(), list.end(), outside), list.end());
 }
 
+std::size_t CountEntries(const char* text)
+{
+    std::size_t count = 0;
+    std::istringstream lines(text ? text : "");
+    for (std::string line; std::getline(lines, line);)
+        count += line.empty() ? 0 : 1;
+    return count;
+}
+
+bool GridTooLarge(const char* text)
+{
+    const std::optional<GridSize> size = text ? AsciiGridSize(text) : std::nullopt;
+    return size && (size->width > MaxDocumentGridSide || size->height > MaxDocumentGridSide);
+}
+
+// Counted before anything is built from the document.
+std::string ContentFailure(const TiXmlElement& root)
+{
+    for (const TiXmlElement* child = root.FirstChildElement(); child; child = child->NextSiblingElement()) {
+        const std::string name = child->Value();
+        if (name == "wordlist" && CountEntries(TextOf(child)) > MaxDocumentEntries)
+            return "its word list holds more than " + std::to_string(MaxDocumentEntries) + " entries";
+        if (name == "grid" && GridTooLarge(TextOf(child)))
+            return "its grid is larger than " + std::to_string(MaxDocumentGridSide) + " x " +
+                   std::to_string(MaxDocumentGridSide) + " cells";
+    }
+    return "";
+}
+
+// Checked on the bytes, before TinyXML sees them.
+std::string TextFailure(const std::string& text)
+{
+    if (text.size() > MaxDocumentBytes)
+        return "it is larger than " + std::to_string(MaxDocumentBytes / 1024) + " KB";
+    const int depth = ElementDepth(text);
+    if (depth < 0)
+        return "it is not a puzzle";
+    if (depth > MaxDocumentDepth)
+        return "its elements nest more than " + std::to_string(MaxDocumentDepth) + " levels deep";
+    return "";
+}
+
 }  // namespace
 
 DocumentReader::DocumentReader() : document_(std::make_unique<TiXmlDocument>())
@@ -101,17 +145,32 @@ DocumentReader::~DocumentReader() = default;
 
 bool DocumentReader::LoadFile(const std::string& path)
 {
-    document_ = std::make_unique<TiXmlDocument>(path.c_str());
-    // A declaration or comment may come first: the document is its first element.
-    root_ = document_->LoadFile() ? document_->RootElement() : nullptr;
-    return root_ != nullptr;
+    std::ifstream in(path, std::ios::binary);
+    std::string text;
+    // One byte past the bound is enough to refuse the file without reading it all.
+    text.resize(MaxDocumentBytes + 1);
+    in.read(text.data(), std::streamsize(text.size()));
+    text.resize(std::size_t(in.gcount()));
+    if (in.bad() || (!in && !in.eof())) {
+        root_ = nullptr;
+        failure_ = "it cannot be read";
+        return false;
+    }
+    return Parse(text);
 }
 
 bool DocumentReader::Parse(const std::string& text)
 {
     document_ = std::make_unique<TiXmlDocument>();
+    root_ = nullptr;
+    failure_ = TextFailure(text);
+    if (!failure_.empty())
+        return false;
     document_->Parse(WithLineFeeds(text).c_str());
     root_ = document_->Error() ? nullptr : document_->RootElement();
+    failure_ = root_ ? ContentFailure(*root_) : "it is not a puzzle";
+    if (!failure_.empty())
+        root_ = nullptr;
     return root_ != nullptr;
 }
 

@@ -19,9 +19,11 @@ public:
     DocumentReader(const DocumentReader&) = delete;
     DocumentReader& operator=(const DocumentReader&) = delete;
 
-    // False when the file cannot be read, is empty or is not a document.
+    // False when the file cannot be read, is not a document, or holds more
+    // than a document may; Failure then says which.
     bool LoadFile(const std::string& path);
     bool Parse(const std::string& text);
+    const std::string& Failure() const { return failure_; }
 
     PuzzleType Type() const;
     // Takes every child of the root in order, writing each one's name to the trace.
@@ -32,6 +34,7 @@ public:
 private:
     std::unique_ptr<TiXmlDocument> document_;
     const TiXmlElement* root_ = nullptr;
+    std::string failure_;
 };
 
 // Limits of the bingo dialog, kept by documents as well.

@@ -52,7 +52,7 @@ void MyFrame::OnOpen(wxCommandEvent&)
         return;
     DocumentReader reader;
     if (!reader.LoadFile(std::string(path.fn_str()))) {
-        ShowInformation(this, "The file " + path + " could not be opened: it cannot be read or is not a puzzle.");
+        ShowInformation(this, "The file " + path + " could not be opened: " + reader.Failure() + ".");
         return;
     }
     RunCommand(this, [&] {

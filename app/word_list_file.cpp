@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <fstream>
 #include <optional>
+#include <sstream>
 
 #include <wx/filedlg.h>
 #include <wx/grid.h>
 
+#include "app/safe_write.h"
 #include "app/text_encoding.h"
 #include "app/word_grid.h"
 
@@ -123,9 +125,9 @@ void SaveWordListFile(wxWindow* parent, wxGrid* grid)
     const wxString path = ChooseWordListFile(parent, wxFD_SAVE);
     if (path.empty())
         return;
-    std::ofstream out(path.fn_str(), std::ios::binary | std::ios::trunc);
-    WriteWordList(out, *entries);
-    out.close();
-    if (!out)
-        TellUser(parent, "The word list could not be saved to " + Quoted(path) + ".");
+    std::ostringstream text;
+    WriteWordList(text, *entries);
+    const std::string failure = WriteFileSafely(std::string(path.fn_str()), text.str());
+    if (!failure.empty())
+        TellUser(parent, "The word list could not be saved to " + Quoted(path) + ": " + failure + ".");
 }

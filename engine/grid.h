@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,15 @@
 #include "engine/word_slot.h"
 
 class Dictionary;
+
+struct GridSize {
+    int width;
+    int height;
+};
+
+// The size ReadAsciiGrid gives a grid read from the picture; nothing for a
+// text without a line end, which leaves the grid as it is.
+std::optional<GridSize> AsciiGridSize(const std::string& text);
 
 // Every position outside any grid is a block cell. Writing access gets this
 // one, made a fresh block on each access, so that whatever was written through

@@ -71,18 +71,26 @@ void Grid::ReadPatternFile(const std::string& name)
     LockPresetCells();
 }
 
-void Grid::ReadAsciiGrid(std::string text)
+std::optional<GridSize> AsciiGridSize(const std::string& text)
 {
     std::size_t firstLineEnd = text.find('\n');
     if (firstLineEnd == std::string::npos)
-        return;
+        return std::nullopt;
     int w = int(std::count(text.begin(), text.begin() + firstLineEnd, '+')) - 1;
     int h = int((std::count(text.begin(), text.end(), '\n') - 1) / 2);
     // A picture spends at least four characters on each cell; a size line that
     // claims more cells than the text could draw is cut to what it can.
     if (w > 0 && h > std::int64_t(text.size()) / 4 / w)
         h = int(std::int64_t(text.size()) / 4 / w);
-    Resize(w, h);
+    return GridSize{w, h};
+}
+
+void Grid::ReadAsciiGrid(std::string text)
+{
+    const std::optional<GridSize> size = AsciiGridSize(text);
+    if (!size)
+        return;
+    Resize(size->width, size->height);
 
     int line = 0, column = 0, row = 0;
     char previous = '\0';

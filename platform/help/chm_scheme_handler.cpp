@@ -37,5 +37,7 @@ wxFSFile* ChmSchemeHandler::GetFile(const wxString& uri)
         return nullptr;
     wxMemoryOutputStream copy;
     copy.Write(bytes.data(), bytes.size());
-    return new wxFSFile(new wxMemoryInputStream(copy), uri, MimeTypeOf(path), wxString(), wxDateTime::Now());
+    served_ = std::make_unique<wxFSFile>(new wxMemoryInputStream(copy), uri, MimeTypeOf(path), wxString(),
+                                         wxDateTime::Now());
+    return served_.get();
 }

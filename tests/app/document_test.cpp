@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/document_bounds.h"
 #include "app/document_reader.h"
 #include "app/puzzle_content.h"
 #include "engine/alphabet.h"
@@ -153,6 +154,20 @@ TEST_F(DocumentTest, FilesThatAreNoDocumentFailToLoad)
     EXPECT_FALSE(reader.LoadFile(commentOnly.path()));
     TempFile good("<document type=\"scramble\">\r\n<title>ok</title>\r\n</document>");
     EXPECT_TRUE(reader.LoadFile(good.path()));
+}
+
+// Levels as TinyXML builds them; markup it could read otherwise is not counted.
+TEST(ElementDepthTest, CountsTheLevelsTinyXmlWouldBuild)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"<document type=\"freeform\">\n<wordlist>a\tb\n</wordlist>\n</document>", 2},
+        {"<a><b/><c x=\"/>\" y='</a>'><d></d></c></a>", 3},
+        {"<?xml version=\"1.0\" encoding='UTF-8'?><a><!-- <b><c> --><![CDATA[<b>]]><!DOCTYPE x><?pi <b>?>< b></a>", 1},
+        {"<a><?xml version=\"x></a>\"?><a>", -1},
+        {"<a><\x80>", -1},
+    };
+    for (const auto& [text, depth] : cases)
+        EXPECT_EQ(ElementDepth(text), depth) << text;
 }
 
 }  // namespace

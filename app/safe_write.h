@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Replaces the file at `path` with `bytes` so that a failure at any point
+// leaves the old file whole: the bytes go to a temporary file in the same
+// folder, reach the disk, and only then take the old file's place. A symbolic
+// link is written through to its target and stays a link; an existing file
+// keeps its mode, and its owner and group where the process may set them; a
+// new file gets the mode the process's umask gives.
+// Returns an empty string on success, else what went wrong.
+std::string WriteFileSafely(const std::string& path, const std::string& bytes);

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/control_ids.h"
+#include "app/frame.h"
+#include "app/puzzle.h"
+#include "app/word_list_dlg.h"
+#include "dialog_script.h"
+#include "support/temp_file.h"
+
+namespace {
+
+constexpr uid_t Nobody = 65534;
+
+struct stat StatOf(const std::string& path, bool follow = true)
+{
+    struct stat st {};
+    (follow ? stat : lstat)(path.c_str(), &st);
+    return st;
+}
+
+std::ptrdiff_t Entries(const std::string& folder) { return std::distance(std::filesystem::directory_iterator(folder), {}); }
+
+// Root may write anywhere: it tries a read-only folder as nobody.
+void AsNobody(const std::function<void()>& run)
+{
+    const bool dropped = geteuid() == 0 && seteuid(Nobody) == 0;
+    run();
+    EXPECT_TRUE(!dropped || seteuid(0) == 0);
+}
+
+// A file size limit stops a write part-way, as a full disk would.
+void WithTinyFileSizeLimit(const std::function<void()>& run)
+{
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit tiny{64, old.rlim_max};
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    run();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+}
+
+// Saves as the user makes them, a document with "Save..." and a word list with its
+// dialog's "Save word list", each to a path and with the text its file starts with.
+class SafeSaveTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CloseAllTabs();
+        Dictionary list;
+        list.AddWord("giraffe", "Tallest animal");
+        AddGeneratedPuzzle(std::make_unique<Puzzle>(FreeformPuzzle), list, "Zoo");
+        dialog = new WordListDlg(&frame, WordListDialogId, "");
+        TypeRow(dialog, 0, "giraffe", std::string(200, 't'));
+    }
+    void TearDown() override
+    {
+        dialog->Destroy();
+        CloseAllTabs();
+    }
+
+    std::vector<std::pair<std::function<void(const std::string&)>, std::string>> Kinds()
+    {
+        auto answer = [this](const std::string& path) { script.paths = {path}; };
+        return {{[=](auto& path) { answer(path); RunMenuCommand(ID_Save); }, "<document type=\"freeform\">"},
+                {[=](auto& path) { answer(path); Press(dialog, ID_SaveWordList); }, "giraffe\t" + std::string(200, 't')}};
+    }
+
+    MyFrame& frame = TestFrame();
+    DialogScript script;
+    wxDialog* dialog = nullptr;
+    TempFolder temp;
+    const std::string folder = temp.path();
+};
+
+TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
+{
+    const bool root = geteuid() == 0;
+    const std::string target = folder + "/target", link = folder + "/link", kept = folder + "/kept";
+    for (const auto& [save, starts] : Kinds()) {
+        SCOPED_TRACE(starts);
+        std::ofstream(target) << "old";
+        ASSERT_EQ(symlink("target", link.c_str()), 0);
+        save(link);
+        EXPECT_TRUE(S_ISLNK(StatOf(link, false).st_mode)) << "the link stays a link";
+        EXPECT_EQ(FileText(target).rfind(starts, 0), 0u) << "and its target gets the text";
+
+        std::ofstream(kept) << "old";
+        chmod(kept.c_str(), 0600);
+        ASSERT_TRUE(!root || chown(kept.c_str(), Nobody, Nobody) == 0);
+        save(kept);
+        EXPECT_EQ(FileText(kept).rfind(starts, 0), 0u);
+        EXPECT_EQ(StatOf(kept).st_mode & 07777, 0600u);
+        EXPECT_TRUE(!root || (StatOf(kept).st_uid == Nobody && StatOf(kept).st_gid == Nobody));
+
+        EXPECT_EQ(Entries(folder), 3) << "no temporary file is left";
+        std::system(("rm -f " + folder + "/*").c_str());
+    }
+}
+
+// A folder no one may write in, a write cut short, a folder in the file's place.
+TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
+{
+    const std::string locked = folder + "/locked", inLocked = locked + "/old", full = folder + "/full";
+    mkdir(locked.c_str(), 0755);
+    std::ofstream(inLocked) << "old";
+    chmod(locked.c_str(), 0555);
+    std::ofstream(full) << "old";
+    for (const auto& [save, starts] : Kinds()) {
+        SCOPED_TRACE(starts);
+        script.messages.clear();
+        AsNobody([&] { save(inLocked); });
+        WithTinyFileSizeLimit([&] { save(full); });
+        save(locked);
+        const std::string failed[] = {inLocked, full, locked};
+        ASSERT_EQ(script.messages.size(), 3u);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(script.messages[i].Contains(failed[i])) << script.messages[i];
+        EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
+        EXPECT_EQ(FileText(inLocked) + FileText(full), "oldold");
+        EXPECT_EQ(Entries(locked) + Entries(folder), 3);
+    }
+}
+
+}  // namespace
