@@ -7,7 +7,6 @@
 #include "platform/webbrowser/web_browser_class.h"
 
 #include <wx/log.h>
-#include <wx/webview.h>
 
 namespace {
 
