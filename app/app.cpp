@@ -3,9 +3,12 @@
 #include <wx/msgdlg.h>
 
 #include "app/frame.h"
+#include "platform/webbrowser/page_web_views.h"
 
 bool MyApp::OnInit()
 {
+    // The web process starts while the frame is built, not when the first puzzle waits for it.
+    StartPageWebProcess();
     auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600),
                               wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER);
     SetTopWindow(frame);

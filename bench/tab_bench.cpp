@@ -1,7 +1,7 @@
 // How long a crossword takes from "Done" in the word list dialog to its page
 // being loaded in a new tab, and how much memory the open tabs hold: the
-// proportional set size of this process and of every process under it, the
-// browser engine's among them.
+// proportional set size and the private memory of this process and of every
+// process under it, the browser engine's among them.
 // Run under Xvfb from the folder that holds the run-time files (build/bin):
 //   quillory_tab_bench [tabs (10)] [words per puzzle (50)]
 #include <algorithm>
@@ -29,6 +29,7 @@
 #include "browser/active_x_events.h"
 #include "engine/dictionary.h"
 #include "platform/webbrowser/browser_type_info.h"
+#include "platform/webbrowser/page_web_views.h"
 
 namespace {
 
@@ -94,28 +95,56 @@ bool Descends(int pid, int ancestor, const std::map<int, int>& parents)
     return false;
 }
 
-long PssKilobytes(int pid)
+// In kilobytes. Private pages are those no other process maps, so other
+// programs on the machine do not move that figure as they move the PSS.
+struct Memory {
+    long pss = 0;
+    long unshared = 0;
+};
+
+Memory MemoryOf(int pid)
 {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     std::string key;
     long value = 0;
-    while (rollup >> key) {
-        if (key == "Pss:" && rollup >> value)
-            return value;
+    Memory memory;
+    rollup.ignore(1 << 12, '\n');  // the address range
+    while (rollup >> key >> value) {
+        if (key == "Pss:")
+            memory.pss = value;
+        else if (key == "Private_Clean:" || key == "Private_Dirty:")
+            memory.unshared += value;
         rollup.ignore(1 << 12, '\n');
     }
-    return 0;
+    return memory;
 }
 
-// Of this process and every process it started, directly or not.
-double ProcessTreePssMegabytes()
+std::string ProcessName(int pid)
+{
+    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return name;
+}
+
+// Of this process and every process it started, directly or not: the totals
+// and each process's PSS/private, in megabytes.
+std::string ProcessTreeMemory()
 {
     const std::map<int, int> parents = ParentsOfAllProcesses();
-    long total = 0;
-    for (const auto& process : parents)
-        if (Descends(process.first, getpid(), parents))
-            total += PssKilobytes(process.first);
-    return total / 1024.0;
+    Memory total;
+    std::string shares;
+    for (const auto& process : parents) {
+        if (!Descends(process.first, getpid(), parents))
+            continue;
+        const Memory memory = MemoryOf(process.first);
+        shares += " " + ProcessName(process.first) + " " + std::to_string(memory.pss / 1024) + "/" +
+                  std::to_string(memory.unshared / 1024);
+        total.pss += memory.pss;
+        total.unshared += memory.unshared;
+    }
+    return "PSS " + std::to_string(total.pss / 1024) + " MB (" + shares.substr(1) + "), private " +
+           std::to_string(total.unshared / 1024) + " MB";
 }
 
 class TabBench {
@@ -173,11 +202,13 @@ void Settle() { Pump([] { return false; }, 3000); }
 
 void Run(int tabs, int words)
 {
+    // As the program does before it builds its frame.
+    StartPageWebProcess();
     auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600));
     wxTheApp->SetTopWindow(frame);
     frame->Show();
     Settle();
-    std::printf("before any tab: process tree PSS %.0f MB\n", ProcessTreePssMegabytes());
+    std::printf("before any tab: process tree %s\n", ProcessTreeMemory().c_str());
     TabBench bench(*frame, words);
     std::vector<double> times;
     for (int tab = 1; tab <= tabs; ++tab) {
@@ -185,11 +216,11 @@ void Run(int tabs, int words)
         std::printf("tab %2d: Done to page %.1f ms (%d loads)\n", tab, times.back(), bench.Loads());
         if (tab == 1) {
             Settle();
-            std::printf("1 tab: process tree PSS %.0f MB\n", ProcessTreePssMegabytes());
+            std::printf("1 tab: process tree %s\n", ProcessTreeMemory().c_str());
         }
     }
     Settle();
-    std::printf("%d tabs: process tree PSS %.0f MB\n", tabs, ProcessTreePssMegabytes());
+    std::printf("%d tabs: process tree %s\n", tabs, ProcessTreeMemory().c_str());
     std::printf("Done to page: first tab %.1f ms, median of tabs 2-%d %.1f ms\n", times.front(), tabs,
                 Median(std::vector<double>(times.begin() + 1, times.end())));
     frame->Destroy();

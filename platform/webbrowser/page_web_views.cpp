@@ -1,40 +1,41 @@
 #include "platform/webbrowser/page_web_views.h"
 
-#include <set>
+#include <webkit2/webkit2.h>
 
 namespace {
 
-// Views still open, to relate the next one to: WebKit gives related views the
-// process of the view they relate to.
-std::set<WebKitWebView*>& OpenViews()
+// Each view's own compositing buffers would cost tens of megabytes.
+void DrawWithoutAcceleration(WebKitWebView* view)
 {
-    static std::set<WebKitWebView*> views;
-    return views;
+    webkit_settings_set_hardware_acceleration_policy(webkit_web_view_get_settings(view),
+                                                     WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
 }
 
-void ForgetView(GtkWidget* view, gpointer)
+// Never shown and never freed: WebKit gives related views the process of the
+// view they relate to, so this one keeps it for all pages, open or still to come.
+WebKitWebView* ProcessHolder()
 {
-    OpenViews().erase(WEBKIT_WEB_VIEW(view));
-}
-
-WebKitWebView* NewUnrelatedView()
-{
-    WebKitWebContext* context = webkit_web_context_get_default();
-    webkit_web_context_set_cache_model(context, WEBKIT_CACHE_MODEL_DOCUMENT_VIEWER);
-    return WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(context));
+    static WebKitWebView* const holder = [] {
+        WebKitWebContext* context = webkit_web_context_get_default();
+        webkit_web_context_set_cache_model(context, WEBKIT_CACHE_MODEL_DOCUMENT_VIEWER);
+        auto* view = WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(context));
+        g_object_ref_sink(view);
+        DrawWithoutAcceleration(view);
+        return view;
+    }();
+    return holder;
 }
 
 }  // namespace
 
+void StartPageWebProcess()
+{
+    webkit_web_view_load_html(ProcessHolder(), "", "about:blank");
+}
+
 WebKitWebView* NewPageWebView()
 {
-    std::set<WebKitWebView*>& open = OpenViews();
-    WebKitWebView* view =
-        open.empty() ? NewUnrelatedView() : WEBKIT_WEB_VIEW(webkit_web_view_new_with_related_view(*open.begin()));
-    // Each view's own compositing buffers cost tens of megabytes.
-    webkit_settings_set_hardware_acceleration_policy(webkit_web_view_get_settings(view),
-                                                     WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
-    open.insert(view);
-    g_signal_connect(view, "destroy", G_CALLBACK(ForgetView), nullptr);
+    auto* view = WEBKIT_WEB_VIEW(webkit_web_view_new_with_related_view(ProcessHolder()));
+    DrawWithoutAcceleration(view);
     return view;
 }

@@ -4,6 +4,7 @@
 #include "platform/webbrowser/page_web_views.h"
 #include "platform/win/window_handle.h"
 
+#include <webkit2/webkit2.h>
 #include <wx/nativewin.h>
 #include <wx/string.h>
 
