@@ -127,13 +127,13 @@ std::string ProcessName(int pid)
     return name;
 }
 
-// Of this process and every process it started, directly or not: the totals
-// and each process's PSS/private, in megabytes.
-std::string ProcessTreeMemory()
+// Of this process and every process it started, directly or not: the totals,
+// and each process's PSS/private in megabytes in `shares`.
+Memory ProcessTreeMemory(std::string& shares)
 {
     const std::map<int, int> parents = ParentsOfAllProcesses();
     Memory total;
-    std::string shares;
+    shares.clear();
     for (const auto& process : parents) {
         if (!Descends(process.first, getpid(), parents))
             continue;
@@ -143,8 +143,7 @@ std::string ProcessTreeMemory()
         total.pss += memory.pss;
         total.unshared += memory.unshared;
     }
-    return "PSS " + std::to_string(total.pss / 1024) + " MB (" + shares.substr(1) + "), private " +
-           std::to_string(total.unshared / 1024) + " MB";
+    return total;
 }
 
 class TabBench {
@@ -198,7 +197,24 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void Settle() { Pump([] { return false; }, 3000); }
+// Memory keeps moving for seconds after a page is shown, as caches are given
+// back and collections run: the median of a sample a second for ten seconds.
+std::string SettledMemory()
+{
+    std::vector<double> pss;
+    std::vector<double> unshared;
+    std::string shares;
+    for (int second = 0; second < 10; ++second) {
+        Pump([] { return false; }, 1000);
+        const Memory memory = ProcessTreeMemory(shares);
+        pss.push_back(memory.pss / 1024.0);
+        unshared.push_back(memory.unshared / 1024.0);
+    }
+    char figures[120];
+    std::snprintf(figures, sizeof figures, "PSS %.0f MB, private %.0f MB; last sample:", Median(pss),
+                  Median(unshared));
+    return figures + shares;
+}
 
 void Run(int tabs, int words)
 {
@@ -207,20 +223,16 @@ void Run(int tabs, int words)
     auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600));
     wxTheApp->SetTopWindow(frame);
     frame->Show();
-    Settle();
-    std::printf("before any tab: process tree %s\n", ProcessTreeMemory().c_str());
+    std::printf("before any tab: process tree %s\n", SettledMemory().c_str());
     TabBench bench(*frame, words);
     std::vector<double> times;
     for (int tab = 1; tab <= tabs; ++tab) {
         times.push_back(bench.DoneToPage(tab));
         std::printf("tab %2d: Done to page %.1f ms (%d loads)\n", tab, times.back(), bench.Loads());
-        if (tab == 1) {
-            Settle();
-            std::printf("1 tab: process tree %s\n", ProcessTreeMemory().c_str());
-        }
+        if (tab == 1)
+            std::printf("1 tab: process tree %s\n", SettledMemory().c_str());
     }
-    Settle();
-    std::printf("%d tabs: process tree %s\n", tabs, ProcessTreeMemory().c_str());
+    std::printf("%d tabs: process tree %s\n", tabs, SettledMemory().c_str());
     std::printf("Done to page: first tab %.1f ms, median of tabs 2-%d %.1f ms\n", times.front(), tabs,
                 Median(std::vector<double>(times.begin() + 1, times.end())));
     frame->Destroy();

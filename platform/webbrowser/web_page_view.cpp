@@ -38,10 +38,8 @@ WebPageView::WebPageView(wxWindow* parent, const RECT& position, Listener& liste
     m_host = new wxNativeWindow(parent, wxID_ANY, GTK_WIDGET(m_web));
     m_host->Disown();
     m_host->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
-        if (event.GetEventObject() == m_host) {
-            m_host = nullptr;
-            m_web = nullptr;
-        }
+        if (event.GetEventObject() == m_host)
+            Forget();
         event.Skip();
     });
     SetRect(position);
@@ -52,11 +50,17 @@ WebPageView::~WebPageView()
 {
     if (!m_host)
         return;
-    g_signal_handlers_disconnect_by_data(m_web, &m_listener);
     wxNativeWindow* host = m_host;
+    Forget();
+    host->Destroy();
+}
+
+// The view may still finish a load while it is destroyed; the listener hears no more.
+void WebPageView::Forget()
+{
+    g_signal_handlers_disconnect_by_data(m_web, &m_listener);
     m_host = nullptr;
     m_web = nullptr;
-    host->Destroy();
 }
 
 void WebPageView::ConnectSignals()

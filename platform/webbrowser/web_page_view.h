@@ -42,6 +42,7 @@ public:
 
 private:
     void ConnectSignals();
+    void Forget();
 
     // The host window owns the web view; both are null once it is destroyed.
     wxNativeWindow* m_host = nullptr;
