@@ -1,6 +1,6 @@
 #pragma once
 // The web browser control: a COM object that its container embeds and
-// activates in place, with a wxWebView on WebKitGTK as its window, a
+// activates in place, with a WebKitGTK view as its window, a
 // document that loads pages from streams, type information and browser
 // events, and printing on the default printer.
 

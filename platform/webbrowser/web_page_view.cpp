@@ -1,17 +1,14 @@
 #include "platform/webbrowser/web_page_view.h"
 
 #include "platform/webbrowser/page_printing.h"
+#include "platform/webbrowser/page_web_views.h"
 #include "platform/win/window_handle.h"
 
 #include <webkit2/webkit2.h>
-#include <wx/webview.h>
+#include <wx/nativewin.h>
+#include <wx/string.h>
 
 namespace {
-
-WebKitWebView* NativeView(wxWebView* web)
-{
-    return web ? static_cast<WebKitWebView*>(web->GetNativeBackend()) : nullptr;
-}
 
 gboolean OnContextMenu(WebKitWebView*, WebKitContextMenu*, GdkEvent* event, WebKitHitTestResult*, gpointer data)
 {
@@ -23,85 +20,103 @@ gboolean OnContextMenu(WebKitWebView*, WebKitContextMenu*, GdkEvent* event, WebK
     return listener->HostClaimsContextMenu(POINT{LONG(x), LONG(y)}) ? TRUE : FALSE;
 }
 
+void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer data)
+{
+    if (event != WEBKIT_LOAD_FINISHED)
+        return;
+    const gchar* uri = webkit_web_view_get_uri(view);
+    static_cast<WebPageView::Listener*>(data)->OnPageLoaded(wxString::FromUTF8(uri ? uri : ""));
+}
+
 }  // namespace
 
 WebPageView::WebPageView(wxWindow* parent, const RECT& position, Listener& listener) : m_listener(listener)
 {
-    m_web = wxWebView::New(parent, wxID_ANY, wxWebViewDefaultURLStr,
-                           wxPoint(position.left, position.top),
-                           wxSize(position.right - position.left, position.bottom - position.top),
-                           wxWebViewBackendWebKit);
-    if (!m_web)
-        return;
-    m_web->Bind(wxEVT_WEBVIEW_LOADED, [this](wxWebViewEvent& event) { m_listener.OnPageLoaded(event.GetURL()); });
-    m_web->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
-        if (event.GetEventObject() == m_web)
-            m_web = nullptr;
+    m_web = NewPageWebView();
+    // The host window takes over this reference and destroys the view with itself.
+    g_object_ref_sink(m_web);
+    m_host = new wxNativeWindow(parent, wxID_ANY, GTK_WIDGET(m_web));
+    m_host->Disown();
+    m_host->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+        if (event.GetEventObject() == m_host)
+            Forget();
         event.Skip();
     });
-    ConnectContextMenu();
+    SetRect(position);
+    ConnectSignals();
 }
 
 WebPageView::~WebPageView()
 {
-    if (!m_web)
+    if (!m_host)
         return;
-    g_signal_handler_disconnect(NativeView(m_web), m_contextMenuHandler);
-    wxWebView* web = m_web;
-    m_web = nullptr;
-    web->Destroy();
+    wxNativeWindow* host = m_host;
+    Forget();
+    host->Destroy();
 }
 
-void WebPageView::ConnectContextMenu()
+// The view may still finish a load while it is destroyed; the listener hears no more.
+void WebPageView::Forget()
 {
-    m_contextMenuHandler = g_signal_connect(NativeView(m_web), "context-menu", G_CALLBACK(OnContextMenu), &m_listener);
+    g_signal_handlers_disconnect_by_data(m_web, &m_listener);
+    m_host = nullptr;
+    m_web = nullptr;
+}
+
+void WebPageView::ConnectSignals()
+{
+    g_signal_connect(m_web, "context-menu", G_CALLBACK(OnContextMenu), &m_listener);
+    g_signal_connect(m_web, "load-changed", G_CALLBACK(OnLoadChanged), &m_listener);
 }
 
 HWND WebPageView::Window() const
 {
-    return WindowHandle(m_web);
+    return WindowHandle(m_host);
 }
 
 void WebPageView::SetRect(const RECT& position)
 {
-    if (m_web)
-        m_web->SetSize(position.left, position.top, position.right - position.left, position.bottom - position.top);
+    if (m_host)
+        m_host->SetSize(position.left, position.top, position.right - position.left, position.bottom - position.top);
 }
 
 void WebPageView::Show(bool show)
 {
-    if (m_web)
-        m_web->Show(show);
+    if (m_host)
+        m_host->Show(show);
 }
 
 void WebPageView::ShowPage(const std::string& bytes)
 {
-    WebKitWebView* view = NativeView(m_web);
-    if (!view)
+    if (!m_web)
         return;
     // WebKit takes no empty byte buffer: an empty page is empty text.
     if (bytes.empty()) {
-        webkit_web_view_load_html(view, "", "about:blank");
+        webkit_web_view_load_html(m_web, "", "about:blank");
         return;
     }
     GBytes* page = g_bytes_new(bytes.data(), bytes.size());
-    webkit_web_view_load_bytes(view, page, "text/html", "windows-1252", "about:blank");
+    webkit_web_view_load_bytes(m_web, page, "text/html", "windows-1252", "about:blank");
     g_bytes_unref(page);
 }
 
 void WebPageView::Navigate(const wxString& url)
 {
     if (m_web)
-        m_web->LoadURL(url);
+        webkit_web_view_load_uri(m_web, url.utf8_str());
 }
 
 bool WebPageView::PrintOnDefaultPrinter()
 {
-    return ::PrintOnDefaultPrinter(NativeView(m_web));
+    return ::PrintOnDefaultPrinter(m_web);
 }
 
 void WebPageView::PrintWithDialog()
 {
-    if (m_web)
-        m_web->Print();
+    if (!m_web)
+        return;
+    GtkWidget* toplevel = gtk_widget_get_toplevel(GTK_WIDGET(m_web));
+    WebKitPrintOperation* operation = webkit_print_operation_new(m_web);
+    webkit_print_operation_run_dialog(operation, GTK_IS_WINDOW(toplevel) ? GTK_WINDOW(toplevel) : nullptr);
+    g_object_unref(operation);
 }

@@ -1,14 +1,15 @@
 #pragma once
-// The control's window: a wxWebView on WebKitGTK, child of the container
-// window, that shows a page given as bytes or a URL and tells its listener
-// when a page has loaded and when the page wants a context menu.
+// The control's window: a WebKitGTK view hosted as a wx window, child of the
+// container window, that shows a page given as bytes or a URL and tells its
+// listener when a page has loaded and when the page wants a context menu.
 
 #include "platform/com/base_types.h"
 
 #include <string>
 
-class wxWebView;
+class wxNativeWindow;
 class wxWindow;
+typedef struct _WebKitWebView WebKitWebView;
 class wxString;
 
 class WebPageView {
@@ -40,9 +41,11 @@ public:
     void PrintWithDialog();
 
 private:
-    void ConnectContextMenu();
+    void ConnectSignals();
+    void Forget();
 
-    wxWebView* m_web = nullptr;
+    // The host window owns the web view; both are null once it is destroyed.
+    wxNativeWindow* m_host = nullptr;
+    WebKitWebView* m_web = nullptr;
     Listener& m_listener;
-    unsigned long m_contextMenuHandler = 0;
 };

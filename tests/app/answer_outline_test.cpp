@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <webkit2/webkit2.h>
 #include <wx/image.h>
-#include <wx/webview.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -121,22 +120,19 @@ Puzzle* OutlinedWordSearch()
     puzzle->Render("Answers");
     TestFrame().AddPuzzlePage(std::move(owned), "Unnamed file");
     Tick(TestFrame().m_sidePanel, ShowSolutionsBox, true);
-    wxWebView* web = WebViewIn(puzzle->view);
-    wxString layers;
-    PumpUntil([&] { return web->RunScript("document.getElementsByTagName('svg').length", &layers) && layers == "1"; },
-              30000);
+    WebKitWebView* web = WebViewIn(puzzle->view);
+    PumpUntil([&] { return RunScript(web, "document.getElementsByTagName('svg').length") == "1"; }, 30000);
     return puzzle;
 }
 
 // The whole page as the web view paints it, through a file of the folder.
-wxImage Snapshot(wxWebView* web, const std::string& file)
+wxImage Snapshot(WebKitWebView* web, const std::string& file)
 {
     cairo_surface_t* surface = nullptr;
     auto finish = [](GObject* view, GAsyncResult* result, gpointer data) {
         *static_cast<cairo_surface_t**>(data) = webkit_web_view_get_snapshot_finish(WEBKIT_WEB_VIEW(view), result, nullptr);
     };
-    webkit_web_view_get_snapshot(static_cast<WebKitWebView*>(web->GetNativeBackend()),
-                                 WEBKIT_SNAPSHOT_REGION_FULL_DOCUMENT, WEBKIT_SNAPSHOT_OPTIONS_NONE, nullptr, finish,
+    webkit_web_view_get_snapshot(web, WEBKIT_SNAPSHOT_REGION_FULL_DOCUMENT, WEBKIT_SNAPSHOT_OPTIONS_NONE, nullptr, finish,
                                  &surface);
     if (!PumpUntil([&] { return surface != nullptr; }, 30000))
         return wxImage();
@@ -163,7 +159,7 @@ protected:
 
 TEST_F(AnswerOutlineTest, OnScreenTheOutlinesSitOnTheWordsAtAnyWindowWidth)
 {
-    wxWebView* web = WebViewIn(OutlinedWordSearch()->view);
+    WebKitWebView* web = WebViewIn(OutlinedWordSearch()->view);
     for (int width : {1200, 850}) {
         SCOPED_TRACE(width);
         TestFrame().SetSize(width, 700);

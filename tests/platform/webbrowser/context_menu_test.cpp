@@ -5,7 +5,6 @@
 #include <webkit2/webkit2.h>
 #include <wx/display.h>
 #include <wx/uiaction.h>
-#include <wx/webview.h>
 
 namespace {
 
@@ -51,7 +50,7 @@ protected:
         frame->Raise();
         ASSERT_TRUE(view->LoadString("<body style=\"margin:0\"><div style=\"height:400px\">page</div></body>"));
         ASSERT_TRUE(PumpUntil([&] { return view->RenderedText().find("page") != std::string::npos; }));
-        native = static_cast<WebKitWebView*>(view->Page()->GetNativeBackend());
+        native = view->PageView();
         hook = g_signal_add_emission_hook(g_signal_lookup("context-menu", WEBKIT_TYPE_WEB_VIEW), 0, CountRequest,
                                           &counts, nullptr);
         g_signal_connect(native, "context-menu", G_CALLBACK(CountShown), &counts);
@@ -66,7 +65,7 @@ protected:
 
     void RightClickOnPage()
     {
-        wxWebView* page = view->Page();
+        wxWindow* page = view->Page();
         wxUIActionSimulator simulator;
         simulator.MouseMove(page->ClientToScreen(wxPoint(40, 30)));
         PumpUntil([] { return false; }, 100);

@@ -2,7 +2,6 @@
 
 #include "platform/win/window_handle.h"
 
-#include <wx/webview.h>
 
 TEST_F(ViewTest, DeactivatedControlLosesItsWindowAndGetsItBackWithTheSamePage)
 {

@@ -4,7 +4,6 @@
 #include "support/event_pump.h"
 
 #include <wx/display.h>
-#include <wx/webview.h>
 
 namespace {
 
@@ -24,7 +23,12 @@ public:
 
 }  // namespace
 
-wxWebView* InspectedView::Page() const
+wxWindow* InspectedView::Page() const
+{
+    return WebViewWindowIn(this);
+}
+
+WebKitWebView* InspectedView::PageView() const
 {
     return WebViewIn(this);
 }
@@ -43,7 +47,7 @@ std::string InspectedView::DocumentSource() const
     return bytes;
 }
 
-std::string InspectedView::RenderedText() const { return WebViewText(Page()); }
+std::string InspectedView::RenderedText() const { return WebViewText(PageView()); }
 
 void ViewTest::SetUp()
 {

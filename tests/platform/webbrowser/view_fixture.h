@@ -10,7 +10,7 @@
 
 #include <string>
 
-class wxWebView;
+typedef struct _WebKitWebView WebKitWebView;
 
 class InspectedView : public wxIEHtmlWin {
 public:
@@ -22,7 +22,9 @@ public:
     using wxIEHtmlWin::m_oleObject;
     using wxIEHtmlWin::m_webBrowser;
 
-    wxWebView* Page() const;
+    // The page's window and the WebKit view it hosts; null without a page.
+    wxWindow* Page() const;
+    WebKitWebView* PageView() const;
     // The bytes the browser document holds, as it saves them.
     std::string DocumentSource() const;
     // What the page shows once loaded, as UTF-8; empty when it cannot be read.

@@ -7,8 +7,8 @@
 #include "platform/webbrowser/browser_type_info.h"
 #include "platform/webbrowser/web_browser_class.h"
 
+#include <webkit2/webkit2.h>
 #include <wx/log.h>
-#include <wx/webview.h>
 
 namespace {
 
@@ -84,6 +84,27 @@ TEST_F(ViewTest, DocumentCompleteReachesTheViewAsAnEvent)
     ASSERT_EQ(params.GetCount(), 2u);
     EXPECT_EQ(params[1].GetName(), "URL");
     EXPECT_EQ(params[1].GetString(), "about:blank");
+}
+
+// Ending the first view's web process ends the second's: they share it.
+TEST_F(ViewTest, ViewsShareOneWebProcessAndDrawWithoutAcceleration)
+{
+    auto* second = new InspectedView(frame, 998, wxPoint(200, 5), wxSize(185, 89), 0, "second");
+    ASSERT_TRUE(view->LoadString("<body>one</body>"));
+    ASSERT_TRUE(second->LoadString("<body>two</body>"));
+    ASSERT_EQ(view->RenderedText(), "one");
+    ASSERT_EQ(second->RenderedText(), "two");
+    EXPECT_EQ(webkit_settings_get_hardware_acceleration_policy(webkit_web_view_get_settings(second->PageView())),
+              WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
+    bool secondEnded = false;
+    g_signal_connect(second->PageView(), "web-process-terminated",
+                     G_CALLBACK(+[](WebKitWebView*, WebKitWebProcessTerminationReason, gpointer ended) {
+                         *static_cast<bool*>(ended) = true;
+                     }),
+                     &secondEnded);
+    webkit_web_view_terminate_web_process(view->PageView());
+    EXPECT_TRUE(PumpUntil([&] { return secondEnded; }));
+    second->Destroy();
 }
 
 TEST(ViewWithoutBrowser, ReportsTheMissingControlAndShowsNothing)
