@@ -2,6 +2,7 @@
 #include "browser/active_x_events.h"
 
 #include "host_fixture.h"
+#include "platform/com/com_test_values.h"
 #include "test_type_info.h"
 
 namespace {
@@ -80,15 +81,6 @@ protected:
 
     ITypeInfo* classInfo = nullptr;
 };
-
-VARIANT Long(LONG value)
-{
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
 
 }  // namespace
 
