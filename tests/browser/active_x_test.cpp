@@ -3,8 +3,10 @@
 #include "platform/win/window_handle.h"
 #include "platform/win/window_messages.h"
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -32,18 +34,18 @@ Calls SizeCalls(wxWindow* host)
 // Read from the display itself: the toolkit cannot read a window's pixels back.
 wxColour ScreenPixel(const wxPoint& at)
 {
-    const std::string command = "import -window root -crop 1x1+" + std::to_string(at.x) + "+" +
-                                std::to_string(at.y) + " -depth 8 txt:- 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
         return wxColour();
-    char line[256];
-    std::string text;
-    while (std::fgets(line, sizeof line, pipe))
-        text += line;
-    pclose(pipe);
-    const std::size_t hash = text.rfind('#');
-    return hash == std::string::npos ? wxColour() : wxColour("#" + text.substr(hash + 1, 6));
+    XImage* image = XGetImage(display, DefaultRootWindow(display), at.x, at.y, 1, 1, AllPlanes, ZPixmap);
+    wxColour colour;
+    if (image) {
+        const unsigned long pixel = XGetPixel(image, 0, 0);
+        colour.Set((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return colour;
 }
 
 wxMouseEvent Mouse(wxEventType type, int x, int y)

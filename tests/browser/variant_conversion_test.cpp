@@ -1,18 +1,11 @@
 #include "browser/variant_conversion.h"
 
+#include "platform/com/com_test_values.h"
 #include "platform/win/bstr_text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-VARIANT Of(VARTYPE vt)
-{
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = vt;
-    return v;
-}
 
 wxVariant Converted(const VARIANT& argument)
 {

@@ -8,16 +8,6 @@ namespace {
 
 using DictionaryTest = FreshAlphabetTest;
 
-TEST_F(DictionaryTest, WordsAreLowerCasedButClueKeysAreNot)
-{
-    Dictionary list;
-    list.AddWord("Cat", "A pet");
-    ASSERT_EQ(list.WordCount(), 1);
-    EXPECT_EQ(list.WordText(0), "cat");
-    EXPECT_EQ(list.ClueFor("cat"), "");
-    EXPECT_EQ(list.ClueFor("Cat"), "A pet");
-}
-
 TEST_F(DictionaryTest, BlanksAndHighBytesAreLettersControlBytesAreRefusedWithTheirCluesKept)
 {
     Dictionary list;
@@ -37,16 +27,18 @@ TEST_F(DictionaryTest, BlanksAndHighBytesAreLettersControlBytesAreRefusedWithThe
         EXPECT_FALSE(IsAcceptableWord(refused));
 }
 
-TEST_F(DictionaryTest, RepeatedWordsAndCluesAndEmptyWords)
+TEST_F(DictionaryTest, WordsAreLowerCasedClueKeysAreNotAndRepeatsAreKept)
 {
     Dictionary list;
     EXPECT_FALSE(list.HasClues());
     list.AddWord("", "orphan clue");
     EXPECT_TRUE(list.HasClues()) << "though no word was stored";
-    list.AddWord("sun", "hot");
-    list.AddWord("sun", "bright");
+    list.AddWord("Sun", "hot");
+    list.AddWord("Sun", "bright");
     EXPECT_EQ(list.WordCount(), 2);
-    EXPECT_EQ(list.ClueFor("sun"), "bright");
+    EXPECT_EQ(list.WordText(1), "sun");
+    EXPECT_EQ(list.ClueFor("sun"), "");
+    EXPECT_EQ(list.ClueFor("Sun"), "bright");
     EXPECT_EQ(list.acceptedCount, 2);
     EXPECT_EQ(list.rejectedCount, 0);
 }

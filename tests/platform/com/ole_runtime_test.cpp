@@ -2,29 +2,13 @@
 #include "platform/com/ole_initialize.h"
 #include "platform/com/running_object.h"
 
+#include "com_test_values.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 const CLSID TestClass = {0x7E57C1A5, 0x0001, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x02}};
-
-// An object with nothing but IUnknown, which counts its references.
-class Plain : public IUnknown {
-public:
-    HRESULT QueryInterface(REFIID riid, void** object) override
-    {
-        *object = nullptr;
-        if (riid != IID_IUnknown)
-            return E_NOINTERFACE;
-        *object = this;
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++refs; }
-    ULONG Release() override { return --refs; }
-
-    ULONG refs = 1;
-};
 
 class Factory : public IClassFactory {
 public:

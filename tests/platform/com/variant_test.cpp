@@ -1,6 +1,6 @@
 #include "platform/com/variant.h"
 
-#include "platform/com/unknown.h"
+#include "com_test_values.h"
 
 #include <gtest/gtest.h>
 
@@ -8,32 +8,10 @@
 
 namespace {
 
-struct Counted : IUnknown {
-    HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-    ULONG AddRef() override { return ++refs; }
-    ULONG Release() override { return --refs; }
-    ULONG refs = 1;
-};
-
-VARIANT Of(VARTYPE vt)
-{
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = vt;
-    return v;
-}
-
 VARIANT Real(double value)
 {
     VARIANT v = Of(VT_R8);
     v.dblVal = value;
-    return v;
-}
-
-VARIANT Long(LONG value)
-{
-    VARIANT v = Of(VT_I4);
-    v.lVal = value;
     return v;
 }
 
@@ -70,7 +48,7 @@ TEST(Bstr, KeepsItsLengthAndEmbeddedZeros)
 
 TEST(Variant, ClearAndCopyCountReferencesButLeaveReferencedValuesAlone)
 {
-    Counted object;
+    Plain object;
     VARIANT unknown = Of(VT_UNKNOWN);
     unknown.punkVal = &object;
     VARIANT copy = Of(VT_EMPTY);
