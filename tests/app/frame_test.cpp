@@ -63,23 +63,6 @@ TEST_F(FrameTest, OnlyToolbarAndNotebookShowAfterStartUp)
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
 }
 
-// Each added puzzle becomes the current tab.
-TEST_F(FrameTest, EachKindShowsItsPageInTheTab)
-{
-    EXPECT_NE(RenderedText(*AddPuzzle(FreeformPuzzle, "Fruit crossword")).find("Fruit crossword"), std::string::npos);
-    std::string search = RenderedText(*AddPuzzle(WordSearchPuzzle, "Fruit search"));
-    EXPECT_NE(search.find("Fruit search"), std::string::npos);
-    EXPECT_NE(search.find("- A red fruit"), std::string::npos) << "a list with clues asks for the clues";
-    std::string scramble = RenderedText(*AddPuzzle(ScramblePuzzle, "Fruit scramble"));
-    EXPECT_NE(scramble.find("Unscramble the following words:"), std::string::npos);
-    EXPECT_NE(scramble.find("Hint: A red fruit"), std::string::npos);
-    Puzzle* bingo = AddPuzzle(BingoPuzzle, "");
-    EXPECT_NE(RenderedText(*bingo).find("BINGO"), std::string::npos);
-    EXPECT_EQ(frame.m_notebook->GetPageCount(), 4u);
-    EXPECT_EQ(frame.m_notebook->GetSelection(), 3);
-    EXPECT_EQ(frame.CurrentPuzzle(), bingo);
-}
-
 // A view no tab took, as after a failed generation, must not linger in the frame.
 TEST_F(FrameTest, AViewGoesWithItsPuzzleUntilATabTakesIt)
 {

@@ -93,19 +93,6 @@ TEST_F(CrosswordLayoutTest, LoneRootLiesAcrossTheMiddleRow)
     }
 }
 
-TEST_F(CrosswordLayoutTest, FirstEquallyCompactCrossingIsKept)
-{
-    for (WordOrder order : {WordOrder::ListOrder, WordOrder::LongestFirst, WordOrder::ShortestFirst}) {
-        ResetAlphabet();
-        Grid grid = Layout(WordList({"cat", "tab"}), order);
-        EXPECT_EQ(Text(grid, 11, 12, 1, 0, 3), "cat");
-        // Through the a, not the later crossing through the t with the same score.
-        EXPECT_EQ(Text(grid, 12, 11, 0, 1, 3), "tab");
-        EXPECT_EQ(LetterCount(grid), 5);
-        EXPECT_EQ(placed, 2u);
-    }
-}
-
 TEST_F(CrosswordLayoutTest, DownWordMayEndOneRowAboveTheLast)
 {
     // The only crossing is the root's last letter, which is the candidate's first.
