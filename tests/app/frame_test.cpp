@@ -3,7 +3,6 @@
 #include <wx/app.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
-#include <wx/toolbar.h>
 
 #include "app/frame.h"
 #include "dialog_script.h"
@@ -55,23 +54,6 @@ TEST_F(FrameTest, MenusCarryTheirLabelsAndIds)
     EXPECT_EQ(frame.GetStatusBar()->GetStatusText(), "Ready");
 }
 
-TEST_F(FrameTest, MainToolbarOrderLabelsAndTooltip)
-{
-    auto* bar = wxDynamicCast(frame.m_mgr.GetPane("tb2").window, wxToolBar);
-    ASSERT_NE(bar, nullptr);
-    const int ids[] = {6005, 6004, 6003, 6006, 6007, 6008, 6001, 6002};
-    const char* labels[] = {"Open", "Save", "Print", "Crossword", "Word search", "Word scramble", "Bingo cards", "Help"};
-    ASSERT_EQ(bar->GetToolsCount(), 8u);
-    for (int i = 0; i < 8; ++i) {
-        const wxToolBarToolBase* tool = bar->GetToolByPos(i);
-        EXPECT_EQ(tool->GetId(), ids[i]);
-        EXPECT_EQ(tool->GetLabel(), labels[i]);
-        EXPECT_EQ(tool->GetShortHelp(), i == 0 ? "Toggle button 1" : "") << labels[i];
-        EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << labels[i];
-    }
-    EXPECT_TRUE(bar->HasFlag(wxTB_TEXT));
-}
-
 TEST_F(FrameTest, OnlyToolbarAndNotebookShowAfterStartUp)
 {
     for (const char* hidden : {"test9", "test11", "settings", "tb1", "tb6"})
@@ -79,23 +61,6 @@ TEST_F(FrameTest, OnlyToolbarAndNotebookShowAfterStartUp)
     EXPECT_TRUE(frame.m_mgr.GetPane("notebook_content").IsShown());
     EXPECT_TRUE(frame.m_mgr.GetPane("tb2").IsShown());
     EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
-}
-
-// Each added puzzle becomes the current tab.
-TEST_F(FrameTest, EachKindShowsItsPageInTheTab)
-{
-    EXPECT_NE(RenderedText(*AddPuzzle(FreeformPuzzle, "Fruit crossword")).find("Fruit crossword"), std::string::npos);
-    std::string search = RenderedText(*AddPuzzle(WordSearchPuzzle, "Fruit search"));
-    EXPECT_NE(search.find("Fruit search"), std::string::npos);
-    EXPECT_NE(search.find("- A red fruit"), std::string::npos) << "a list with clues asks for the clues";
-    std::string scramble = RenderedText(*AddPuzzle(ScramblePuzzle, "Fruit scramble"));
-    EXPECT_NE(scramble.find("Unscramble the following words:"), std::string::npos);
-    EXPECT_NE(scramble.find("Hint: A red fruit"), std::string::npos);
-    Puzzle* bingo = AddPuzzle(BingoPuzzle, "");
-    EXPECT_NE(RenderedText(*bingo).find("BINGO"), std::string::npos);
-    EXPECT_EQ(frame.m_notebook->GetPageCount(), 4u);
-    EXPECT_EQ(frame.m_notebook->GetSelection(), 3);
-    EXPECT_EQ(frame.CurrentPuzzle(), bingo);
 }
 
 // A view no tab took, as after a failed generation, must not linger in the frame.

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <wx/uiaction.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include "app/gui_test_main.h"
+#include "pointer_user.h"
 
 namespace {
 
@@ -121,35 +121,8 @@ private:
     pid_t pid_;
 };
 
-void Settle(int milliseconds = 300) { PumpUntil([] { return false; }, milliseconds); }
-
-class User {
-public:
-    void MoveTo(const wxRect& window, int x, int y)
-    {
-        input_.MouseMove(window.x + x, window.y + y);
-        Settle(100);
-    }
-    void ClickAt(const wxRect& window, int x, int y)
-    {
-        MoveTo(window, x, y);
-        input_.MouseClick();
-        Settle();
-    }
-    void Key(int key, int modifiers = wxMOD_NONE)
-    {
-        input_.Char(key, modifiers);
-        Settle();
-    }
-    void Type(const char* text)
-    {
-        input_.Text(text);
-        Settle();
-    }
-
-private:
-    wxUIActionSimulator input_;
-};
+// A point of a window, from its top left corner.
+wxPoint At(const wxRect& window, int x, int y) { return window.GetPosition() + wxPoint(x, y); }
 
 }  // namespace
 
@@ -165,8 +138,8 @@ TEST(Program, StartsMakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
     const wxRect tabArea(frame.x + 10, frame.y + frame.height / 4, frame.width - 20, frame.height / 3);
     const int inkBefore = screen.DarkPixels(tabArea);
 
-    User user;
-    user.MoveTo(frame, frame.width / 2, frame.height / 2);
+    PointerUser user;
+    user.MoveTo(At(frame, frame.width / 2, frame.height / 2));
     user.Key('q', wxMOD_CONTROL);  // no shortcut, so nothing happens
     ASSERT_TRUE(screen.Find("Quillory 1.0.4", frame)) << "Ctrl+Q ended the program";
     user.Key(WXK_F10);    // the menu bar, "File" open
@@ -179,9 +152,9 @@ TEST(Program, StartsMakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
     // The title box is right of the middle of the top row; the dialog's own
     // margin is a place where the grid's follow-up click changes nothing.
     const int titleBoxX = dialog.width / 2 + 50, titleBoxY = 20;
-    user.ClickAt(dialog, titleBoxX, titleBoxY);
+    user.ClickAt(At(dialog, titleBoxX, titleBoxY));
     user.Type("Fruit");
-    user.MoveTo(dialog, 2, 2);
+    user.MoveTo(At(dialog, 2, 2));
     user.Key(WXK_TAB);  // into the grid, at its first cell
     user.Type("Apple");
     user.Key(WXK_TAB);
@@ -192,7 +165,7 @@ TEST(Program, StartsMakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
     user.Key(WXK_TAB);
     user.Type("a green fruit");
     user.Key(WXK_RETURN);
-    user.ClickAt(dialog, titleBoxX, titleBoxY);
+    user.ClickAt(At(dialog, titleBoxX, titleBoxY));
     user.Key(WXK_TAB, wxMOD_SHIFT);  // back round to "Cancel"
     user.Key(WXK_TAB, wxMOD_SHIFT);  // "Done"
     user.Key(WXK_SPACE);

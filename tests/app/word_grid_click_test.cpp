@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/spinctrl.h>
-#include <wx/uiaction.h>
 
 #include <vector>
 
@@ -12,17 +11,16 @@
 #include "app/frame.h"
 #include "app/word_list_dlg.h"
 #include "dialog_script.h"
+#include "pointer_user.h"
 
 namespace {
 
 constexpr int DoneButton = 1007, CancelButton = 1008;
 
-void Settle(int milliseconds = 300) { PumpUntil([] { return false; }, milliseconds); }
-
 // The buttons of the dialog only record that they were pressed, so that
 // whatever presses them leaves the dialog and its grid to look at.
 template <typename Dialog>
-class DialogUnderTest : public testing::Test {
+class DialogUnderTest : public testing::Test, protected PointerUser {
 protected:
     void SetUp() override
     {
@@ -46,32 +44,9 @@ protected:
     }
     wxPoint Centre(int id) const { return dialog->FindWindow(id)->GetScreenRect().GetPosition() + wxPoint(20, 10); }
 
-    void MoveTo(const wxPoint& at)
-    {
-        input.MouseMove(at);
-        Settle(100);
-    }
-    void ClickAt(const wxPoint& at)
-    {
-        MoveTo(at);
-        input.MouseClick();
-        Settle();
-    }
-    void Type(const char* text)
-    {
-        input.Text(text);
-        Settle();
-    }
-    void Key(int key)
-    {
-        input.Char(key);
-        Settle();
-    }
-
     Dialog* dialog = nullptr;
     wxGrid* grid = nullptr;
     std::vector<int> pressed;
-    wxUIActionSimulator input;
 };
 
 using WordGridTyping = DialogUnderTest<WordListDlg>;

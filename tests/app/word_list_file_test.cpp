@@ -1,7 +1,6 @@
 #include "app/word_list_file.h"
 
 #include <sstream>
-#include <streambuf>
 
 #include <gtest/gtest.h>
 
@@ -16,18 +15,6 @@ std::vector<WordListEntry> Read(const std::string& text)
     EXPECT_FALSE(reading.failed);
     return reading.entries;
 }
-
-// Gives its text, then fails as a disk read would.
-class FailingBuffer : public std::streambuf {
-public:
-    explicit FailingBuffer(std::string text) : text_(std::move(text)) { setg(&text_[0], &text_[0], &text_[0] + text_.size()); }
-
-protected:
-    int_type underflow() override { throw std::ios_base::failure("read error"); }
-
-private:
-    std::string text_;
-};
 
 }  // namespace
 
@@ -82,16 +69,6 @@ TEST(WordListFileRead, UnicodeFilesReadAsUtf8AndOthersAsWindows1252)
         EXPECT_EQ(reading.entries, c.entries) << c.text;
         EXPECT_EQ(reading.refusedLine, c.refusedLine) << c.text;
     }
-}
-
-TEST(WordListFileRead, ABrokenStreamEndsTheReadingWithWhatWasRead)
-{
-    FailingBuffer buffer("one\t1\ntwo\t2\n");
-    std::istream in(&buffer);
-    const WordListReading reading = ReadWordList(in);
-    EXPECT_TRUE(reading.failed);
-    const std::vector<WordListEntry> expected = {{"one", "1"}, {"two", "2"}};
-    EXPECT_EQ(reading.entries, expected);
 }
 
 TEST(WordListFileWrite, WritesCrLfLinesAndSkipsEntriesWithoutAWord)

@@ -145,8 +145,7 @@ PrivateCupsd::PrivateCupsd() : root_(MakeTemporaryFolder("/tmp", "quillory-cupsd
         fs::remove_all(root_, ignored);
         throw std::runtime_error("the private cupsd did not start:\n" + log);
     }
-    address_ = "127.0.0.1:" + std::to_string(port_);
-    setenv("CUPS_SERVER", address_.c_str(), 1);
+    setenv("CUPS_SERVER", ("127.0.0.1:" + std::to_string(port_)).c_str(), 1);
     cupsSetServer(nullptr);
 }
 
@@ -282,16 +281,6 @@ int PrivateCupsd::CompletedJobs(const std::string& printer) const {
         completed += jobs[i].state == IPP_JSTATE_COMPLETED;
     cupsFreeJobs(count, jobs);
     return completed;
-}
-
-bool PrivateCupsd::WaitForCompletedJobs(const std::string& printer, int count) const {
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (CompletedJobs(printer) < count) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(kPoll);
-    }
-    return true;
 }
 
 std::string PrivateCupsd::ErrorLog() const {

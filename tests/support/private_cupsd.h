@@ -20,9 +20,6 @@ public:
     PrivateCupsd(const PrivateCupsd&) = delete;
     PrivateCupsd& operator=(const PrivateCupsd&) = delete;
 
-    // "127.0.0.1:port", as CUPS_SERVER holds it.
-    std::string Address() const { return address_; }
-
     // An enabled queue that writes each job, unfiltered, over the file OutputPath(name).
     void AddPrinter(const std::string& name);
     // The server-wide default, as `lpadmin -d` sets it.
@@ -31,8 +28,6 @@ public:
     std::filesystem::path OutputPath(const std::string& printer) const;
     std::uintmax_t OutputSize(const std::string& printer) const;
     int CompletedJobs(const std::string& printer) const;
-    // Waits up to 30 seconds for the count; false when it is not reached.
-    bool WaitForCompletedJobs(const std::string& printer, int count) const;
 
     // Ends the daemon early, as a machine whose print server has stopped.
     void Stop();
@@ -46,6 +41,5 @@ private:
 
     std::filesystem::path root_;
     int port_ = 0;
-    std::string address_;
     pid_t daemon_ = -1;
 };
