@@ -2,13 +2,7 @@
 
 #include "platform/com/code_page.h"
 
-wxString FromWindows1252(const std::string& text)
-{
-    std::wstring wide(text.size(), L'\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        wide[i] = Windows1252Char(static_cast<unsigned char>(text[i]));
-    return wxString(wide);
-}
+wxString FromWindows1252(const std::string& text) { return wxString(WideFromWindows1252(text)); }
 
 std::optional<std::string> ToWindows1252(const wxString& text)
 {

@@ -18,6 +18,14 @@ bool IsHighRange(char32_t c) { return c >= 0x80 && c < 0xA0; }
 
 WCHAR Windows1252Char(unsigned char byte) { return IsHighRange(byte) ? Windows1252High[byte - 0x80] : WCHAR(byte); }
 
+std::wstring WideFromWindows1252(const std::string& text)
+{
+    std::wstring wide(text.size(), L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        wide[i] = Windows1252Char(static_cast<unsigned char>(text[i]));
+    return wide;
+}
+
 std::optional<char> Windows1252Byte(char32_t c)
 {
     if (c < 0x100 && !IsHighRange(c))

@@ -2,6 +2,7 @@
 // 8-bit text to UTF-16. The system's 8-bit code page (CP_ACP) is Windows-1252.
 
 #include <optional>
+#include <string>
 
 #include "platform/com/base_types.h"
 
@@ -19,5 +20,7 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length
 // for the control characters of the same value, so every byte has a character
 // and comes back from it unchanged.
 WCHAR Windows1252Char(unsigned char byte);
+// A whole 8-bit text, byte by byte.
+std::wstring WideFromWindows1252(const std::string& text);
 // Nothing for a character that has no byte.
 std::optional<char> Windows1252Byte(char32_t c);

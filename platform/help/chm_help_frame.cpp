@@ -23,10 +23,7 @@ wxString NextSchemeName()
 // Help files are written in the Windows code page, as the program's other 8-bit text.
 wxString FromHelpText(const std::string& text)
 {
-    std::wstring wide;
-    for (char c : text)
-        wide += Windows1252Char(static_cast<unsigned char>(c));
-    return wxString(wide);
+    return wxString(WideFromWindows1252(text));
 }
 
 class TopicData : public wxTreeItemData {
