@@ -35,7 +35,6 @@ void StartPageWebProcess()
 
 WebKitWebView* NewPageWebView()
 {
-    auto* view = WEBKIT_WEB_VIEW(webkit_web_view_new_with_related_view(ProcessHolder()));
-    DrawWithoutAcceleration(view);
-    return view;
+    // A related view shares the holder's settings, acceleration policy included.
+    return WEBKIT_WEB_VIEW(webkit_web_view_new_with_related_view(ProcessHolder()));
 }
