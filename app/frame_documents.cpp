@@ -7,7 +7,9 @@
 #include "app/command_edge.h"
 #include "app/document_file.h"
 #include "app/document_reader.h"
+#include "app/letter_limit.h"
 #include "app/puzzle.h"
+#include "engine/letter_need.h"
 
 namespace {
 
@@ -55,15 +57,19 @@ void MyFrame::OnOpen(wxCommandEvent&)
         ShowInformation(this, "The file " + path + " could not be opened: " + reader.Failure() + ".");
         return;
     }
+    LetterNeed words, withGrids;
+    reader.CountLetters(words, withGrids);
     RunCommand(this, [&] {
-        auto puzzle = std::make_unique<Puzzle>(reader.Type());
-        reader.ReadInto(*puzzle, trace);
-        trace << "going set title" << std::endl;
-        if (reader.IsRegenerated())
-            puzzle->Generate(puzzle->GetWordList(), puzzle->title);
-        else
-            puzzle->Render(puzzle->title);
-        trace << "going to add" << std::endl;
-        AddPuzzlePage(std::move(puzzle), CaptionOf(path));
+        WithinLetterLimit(LettersOfDocument(reader.Type(), words, withGrids), [&] {
+            auto puzzle = std::make_unique<Puzzle>(reader.Type());
+            reader.ReadInto(*puzzle, trace);
+            trace << "going set title" << std::endl;
+            if (reader.IsRegenerated())
+                puzzle->Generate(puzzle->GetWordList(), puzzle->title);
+            else
+                puzzle->Render(puzzle->title);
+            trace << "going to add" << std::endl;
+            AddPuzzlePage(std::move(puzzle), CaptionOf(path));
+        });
     });
 }
