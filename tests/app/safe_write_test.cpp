@@ -119,14 +119,16 @@ TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
 TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
 {
     const std::string locked = folder + "/locked.dir", inLocked = locked + "/old.txt", full = folder + "/full.txt";
-    const std::string readOnly = folder + "/read-only.txt";
+    const std::string mine = folder + "/mine.dir", readOnly = mine + "/read-only.txt";
     mkdir(locked.c_str(), 0755);
     std::ofstream(inLocked) << "old";
     chmod(locked.c_str(), 0555);
     std::ofstream(full) << "old";
+    mkdir(mine.c_str(), 0755);
     std::ofstream(readOnly) << "old";
     chmod(readOnly.c_str(), 0444);
-    ASSERT_TRUE(geteuid() != 0 || chown(readOnly.c_str(), Nobody, Nobody) == 0);
+    for (const std::string& owned : {mine, readOnly})
+        ASSERT_TRUE(geteuid() != 0 || chown(owned.c_str(), Nobody, Nobody) == 0);
     for (const auto& [save, starts, extension] : Kinds()) {
         SCOPED_TRACE(starts);
         script.messages.clear();
@@ -141,7 +143,7 @@ TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
         EXPECT_TRUE(script.messages[3].Contains("Permission denied")) << script.messages[3];
         EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
         EXPECT_EQ(FileText(inLocked) + FileText(full) + FileText(readOnly), "oldoldold");
-        EXPECT_EQ(Entries(locked) + Entries(folder), 4);
+        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine), 5);
     }
 }
 
