@@ -92,6 +92,20 @@ TEST_F(WordListDialogs, DoneRefusesTextWindows1252CannotHoldAndKeepsTheDialog)
     }
 }
 
+// A clue in a row without a word is no entry: it is neither checked nor kept.
+TEST_F(WordListDialogs, DoneLeavesOutRowsWithoutAWord)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "", wxString::FromUTF8("Ωmega"));
+    TypeRow(dialog, 1, "Owl", "hoots");
+    Press(dialog, DoneButton);
+
+    EXPECT_TRUE(script.messages.empty());
+    EXPECT_TRUE(IsClosing(dialog));
+    ASSERT_EQ(OnlyPuzzle().wordList.WordCount(), 1);
+    EXPECT_EQ(OnlyPuzzle().wordList.WordText(0), "owl");
+}
+
 TEST_F(WordListDialogs, AnEngineErrorIsShownAndTheDialogStaysWithWhatWasTyped)
 {
     auto* dialog = Open<WordListDlg>(FreeformPuzzle);
