@@ -7,23 +7,10 @@
 #include "app/command_edge.h"
 #include "app/document_file.h"
 #include "app/document_reader.h"
+#include "app/file_choice.h"
 #include "app/letter_limit.h"
 #include "app/puzzle.h"
 #include "engine/letter_need.h"
-
-namespace {
-
-const char* const DocumentWildcard = "QZL files (*.qzl)|*.qzl";
-
-wxString ChooseFile(wxWindow* parent, long style)
-{
-    wxFileDialog dialog(parent, "Choose a file", "", "", DocumentWildcard, style, wxDefaultPosition, wxDefaultSize,
-                        "filedlg");
-    dialog.ShowModal();
-    return dialog.GetPath();
-}
-
-}  // namespace
 
 void MyFrame::OnSave(wxCommandEvent&)
 {
@@ -32,7 +19,7 @@ void MyFrame::OnSave(wxCommandEvent&)
         ShowInformation(this, "No document available for saving. Please open a document first");
         return;
     }
-    wxString path = ChooseFile(this, wxFD_SAVE);
+    wxString path = ChooseFile(this, DocumentFiles, wxFD_SAVE);
     if (path.empty())
         return;
     RunCommand(this, [&] {
@@ -47,7 +34,7 @@ void MyFrame::OnSave(wxCommandEvent&)
 
 void MyFrame::OnOpen(wxCommandEvent&)
 {
-    wxString path = ChooseFile(this, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxString path = ChooseFile(this, DocumentFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     std::ofstream trace("load.log");
     trace << "start" << std::endl;
     if (path.empty())

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +50,16 @@ bool WriteAll(int fd, const std::string& bytes)
     return ::fsync(fd) == 0;
 }
 
+// What writing in place would have said: a save replaces no file the user
+// could not have written (its mode, its owner, a read-only mount). A file that
+// is not there yet is the folder's matter.
+int InPlaceWriteError(const std::string& target)
+{
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT)
+        return 0;
+    return errno;
+}
+
 mode_t UmaskMode()
 {
     const mode_t mask = ::umask(0);
@@ -76,7 +87,10 @@ void TakeOverAttributes(int fd, const std::string& target)
 std::string WriteFileSafely(const std::string& path, const std::string& bytes)
 {
     const std::string target = LinkTarget(path);
-    std::string temp = target + ".XXXXXX";
+    if (const int refused = InPlaceWriteError(target))
+        return std::strerror(refused);
+    // A short name, so that the longest name a folder takes can still be saved.
+    std::string temp = FolderOf(target) + "/.quillory-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return std::strerror(errno);

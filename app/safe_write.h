@@ -4,7 +4,8 @@
 
 // Replaces the file at `path` with `bytes` so that a failure at any point
 // leaves the old file whole: the bytes go to a temporary file in the same
-// folder, reach the disk, and only then take the old file's place. A symbolic
+// folder, reach the disk, and only then take the old file's place. A file the
+// process may not write is left alone, as writing in place would. A symbolic
 // link is written through to its target and stays a link; an existing file
 // keeps its mode, and its owner and group where the process may set them; a
 // new file gets the mode the process's umask gives.

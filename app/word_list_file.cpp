@@ -8,22 +8,45 @@
 #include <wx/filedlg.h>
 #include <wx/grid.h>
 
+#include "app/file_choice.h"
 #include "app/safe_write.h"
 #include "app/text_encoding.h"
 #include "app/word_grid.h"
 
 namespace {
 
-// The lines of the file without their line ends.
-std::vector<std::string> ReadLines(std::istream& in, bool& failed)
+// The file's bytes; `failed` when the stream broke before their end.
+std::string ReadBytes(std::istream& in, bool& failed)
+{
+    std::string bytes;
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        bytes.append(chunk, std::size_t(in.gcount()));
+    failed = in.bad();
+    return bytes;
+}
+
+// Windows' Notepad saves "Unicode" as UTF-16 behind a byte order mark; such a
+// file is read as the UTF-8 of its text, any other as it is.
+std::string WithoutUtf16(std::string bytes)
+{
+    for (const bool bigEndian : {false, true}) {
+        if (bytes.compare(0, 2, bigEndian ? "\xFE\xFF" : "\xFF\xFE") == 0)
+            return FromUtf16(bytes.substr(2), bigEndian).utf8_string();
+    }
+    return bytes;
+}
+
+// The lines of the text without their line ends.
+std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         lines.push_back(std::move(line));
     }
-    failed = in.bad();
     return lines;
 }
 
@@ -49,7 +72,7 @@ void DropByteOrderMark(std::vector<std::string>& lines)
 WordListReading ReadWordList(std::istream& in)
 {
     WordListReading reading;
-    std::vector<std::string> lines = ReadLines(in, reading.failed);
+    std::vector<std::string> lines = SplitLines(WithoutUtf16(ReadBytes(in, reading.failed)));
     const bool utf8 = IsUtf8BeyondAscii(lines);
     if (utf8)
         DropByteOrderMark(lines);
@@ -79,23 +102,9 @@ void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries)
     }
 }
 
-namespace {
-
-// The chosen path, empty when the user cancels.
-wxString ChooseWordListFile(wxWindow* parent, long style)
-{
-    wxFileDialog dialog(parent, "Choose a file", "", "", "Word List files (*.lst)|*.lst", style, wxDefaultPosition,
-                        wxDefaultSize, "filedlg");
-    if (dialog.ShowModal() != wxID_OK)
-        return wxString();
-    return dialog.GetPath();
-}
-
-}  // namespace
-
 void LoadWordListFile(wxWindow* parent, wxGrid* grid)
 {
-    const wxString path = ChooseWordListFile(parent, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    const wxString path = ChooseFile(parent, WordListFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (path.empty())
         return;
     std::ifstream in(path.fn_str(), std::ios::binary);
@@ -111,6 +120,9 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
         TellUser(parent, wxString::Format("Line %d of the word list %s holds a character that a word list cannot "
                                           "store, so loading stopped there. Please change it and load the file again.",
                                           reading.refusedLine, Quoted(path)));
+    if (reading.entries.empty() && !reading.failed && reading.refusedLine == 0)
+        TellUser(parent, "The word list " + Quoted(path) + " holds no word to load: each line needs a word, then a "
+                                                           "TAB, then the clue.");
     if (reading.leftOut > 0)
         TellUser(parent, wxString::Format("The word list %s holds more entries than the %d rows: the first %d were "
                                           "loaded and the other %d left out.",
@@ -122,7 +134,7 @@ void SaveWordListFile(wxWindow* parent, wxGrid* grid)
     const auto entries = GridEntries(parent, grid);
     if (!entries)
         return;
-    const wxString path = ChooseWordListFile(parent, wxFD_SAVE);
+    const wxString path = ChooseFile(parent, WordListFiles, wxFD_SAVE);
     if (path.empty())
         return;
     std::ostringstream text;

@@ -27,8 +27,9 @@ struct WordListReading {
 // The entries of a word list file, at most MaxWordListEntries of them. A line
 // runs up to LF and a CR before the LF is part of the line end, so files with
 // either line end read alike; lines without a TAB carry no entry. A file that
-// is UTF-8 with at least one character beyond ASCII is read as UTF-8 (a
-// Windows-1252 file with accents practically never is), any other as
+// starts with a UTF-16 byte order mark, of either byte order, is read as
+// UTF-16; one that is UTF-8 with at least one character beyond ASCII as UTF-8
+// (a Windows-1252 file with accents practically never is); any other as
 // Windows-1252.
 WordListReading ReadWordList(std::istream& in);
 

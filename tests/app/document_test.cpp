@@ -156,13 +156,15 @@ TEST_F(DocumentTest, FilesThatAreNoDocumentFailToLoad)
     EXPECT_TRUE(reader.LoadFile(good.path()));
 }
 
-// Levels as TinyXML builds them; markup it could read otherwise is not counted.
+// Levels as TinyXML builds them: a stray end tag closes nothing, and markup it
+// could read otherwise is not counted.
 TEST(ElementDepthTest, CountsTheLevelsTinyXmlWouldBuild)
 {
     const std::pair<const char*, int> cases[] = {
         {"<document type=\"freeform\">\n<wordlist>a\tb\n</wordlist>\n</document>", 2},
         {"<a><b/><c x=\"/>\" y='</a>'><d></d></c></a>", 3},
         {"<?xml version=\"1.0\" encoding='UTF-8'?><a><!-- <b><c> --><![CDATA[<b>]]><!DOCTYPE x><?pi <b>?>< b></a>", 1},
+        {"</x><a></a></a></a><b><c>", 2},
         {"<a><?xml version=\"x></a>\"?><a>", -1},
         {"<a><\x80>", -1},
     };

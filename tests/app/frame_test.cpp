@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/toolbar.h>
 
 #include "app/frame.h"
 #include "dialog_script.h"
@@ -52,6 +53,23 @@ TEST_F(FrameTest, MenusCarryTheirLabelsAndIds)
     EXPECT_EQ(file->FindItemByPosition(0)->GetItemLabelText(), "New...");
     EXPECT_TRUE(file->FindItemByPosition(0)->IsSubMenu());
     EXPECT_EQ(frame.GetStatusBar()->GetStatusText(), "Ready");
+}
+
+TEST_F(FrameTest, MainToolbarOrderLabelsAndTooltip)
+{
+    auto* bar = wxDynamicCast(frame.m_mgr.GetPane("tb2").window, wxToolBar);
+    ASSERT_NE(bar, nullptr);
+    const int ids[] = {6005, 6004, 6003, 6006, 6007, 6008, 6001, 6002};
+    const char* labels[] = {"Open", "Save", "Print", "Crossword", "Word search", "Word scramble", "Bingo cards", "Help"};
+    ASSERT_EQ(bar->GetToolsCount(), 8u);
+    for (int i = 0; i < 8; ++i) {
+        const wxToolBarToolBase* tool = bar->GetToolByPos(i);
+        EXPECT_EQ(tool->GetId(), ids[i]);
+        EXPECT_EQ(tool->GetLabel(), labels[i]);
+        EXPECT_EQ(tool->GetShortHelp(), i == 0 ? "Toggle button 1" : "") << labels[i];
+        EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << labels[i];
+    }
+    EXPECT_TRUE(bar->HasFlag(wxTB_TEXT));
 }
 
 TEST_F(FrameTest, OnlyToolbarAndNotebookShowAfterStartUp)

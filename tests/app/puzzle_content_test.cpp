@@ -97,6 +97,17 @@ TEST_F(PuzzleContentTest, ScrambleKeepsItsShuffleWhenSolutionsSwitch)
     EXPECT_EQ(CountOf(puzzle.scramblePage, "#visibility#"), 1);
 }
 
+TEST_F(PuzzleContentTest, TitlesAreTextNotMarkup)
+{
+    for (PuzzleType type : {FreeformPuzzle, WordSearchPuzzle, ScramblePuzzle}) {
+        RecordingPuzzle puzzle(type);
+        puzzle.Generate(list, "<script>alert(1)</script> & co");
+        ASSERT_EQ(puzzle.shown.size(), 1u);
+        EXPECT_FALSE(Holds(puzzle.shown[0], "<script>alert")) << type;
+        EXPECT_TRUE(Holds(puzzle.shown[0], "&lt;script&gt;alert(1)&lt;/script&gt; &amp; co")) << type;
+    }
+}
+
 // A title is stored as given and put in once, as text: a placeholder in it stays.
 TEST_F(PuzzleContentTest, TitlesAreTextPutInOnce)
 {

@@ -69,11 +69,17 @@ protected:
         CloseAllTabs();
     }
 
-    std::vector<std::pair<std::function<void(const std::string&)>, std::string>> Kinds()
+    struct Kind {
+        std::function<void(const std::string&)> save;
+        std::string starts;
+        std::string extension;
+    };
+    std::vector<Kind> Kinds()
     {
         auto answer = [this](const std::string& path) { script.paths = {path}; };
-        return {{[=](auto& path) { answer(path); RunMenuCommand(ID_Save); }, "<document type=\"freeform\">"},
-                {[=](auto& path) { answer(path); Press(dialog, ID_SaveWordList); }, "giraffe\t" + std::string(200, 't')}};
+        return {{[=](auto& path) { answer(path); RunMenuCommand(ID_Save); }, "<document type=\"freeform\">", ".qzl"},
+                {[=](auto& path) { answer(path); Press(dialog, ID_SaveWordList); }, "giraffe\t" + std::string(200, 't'),
+                 ".lst"}};
     }
 
     MyFrame& frame = TestFrame();
@@ -86,11 +92,11 @@ protected:
 TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
 {
     const bool root = geteuid() == 0;
-    const std::string target = folder + "/target", link = folder + "/link", kept = folder + "/kept";
-    for (const auto& [save, starts] : Kinds()) {
+    const std::string target = folder + "/target.txt", link = folder + "/link.txt", kept = folder + "/kept.txt";
+    for (const auto& [save, starts, extension] : Kinds()) {
         SCOPED_TRACE(starts);
         std::ofstream(target) << "old";
-        ASSERT_EQ(symlink("target", link.c_str()), 0);
+        ASSERT_EQ(symlink("target.txt", link.c_str()), 0);
         save(link);
         EXPECT_TRUE(S_ISLNK(StatOf(link, false).st_mode)) << "the link stays a link";
         EXPECT_EQ(FileText(target).rfind(starts, 0), 0u) << "and its target gets the text";
@@ -108,27 +114,57 @@ TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
     }
 }
 
-// A folder no one may write in, a write cut short, a folder in the file's place.
+// A folder no one may write in, a write cut short, a folder in the file's place,
+// a file the user may not write (the system says why, as writing it in place would).
 TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
 {
-    const std::string locked = folder + "/locked", inLocked = locked + "/old", full = folder + "/full";
+    const std::string locked = folder + "/locked.dir", inLocked = locked + "/old.txt", full = folder + "/full.txt";
+    const std::string mine = folder + "/mine.dir", readOnly = mine + "/read-only.txt";
     mkdir(locked.c_str(), 0755);
     std::ofstream(inLocked) << "old";
     chmod(locked.c_str(), 0555);
     std::ofstream(full) << "old";
-    for (const auto& [save, starts] : Kinds()) {
+    mkdir(mine.c_str(), 0755);
+    std::ofstream(readOnly) << "old";
+    chmod(readOnly.c_str(), 0444);
+    for (const std::string& owned : {mine, readOnly})
+        ASSERT_TRUE(geteuid() != 0 || chown(owned.c_str(), Nobody, Nobody) == 0);
+    for (const auto& [save, starts, extension] : Kinds()) {
         SCOPED_TRACE(starts);
         script.messages.clear();
         AsNobody([&] { save(inLocked); });
         WithTinyFileSizeLimit([&] { save(full); });
         save(locked);
-        const std::string failed[] = {inLocked, full, locked};
-        ASSERT_EQ(script.messages.size(), 3u);
-        for (int i = 0; i < 3; ++i)
+        AsNobody([&] { save(readOnly); });
+        const std::string failed[] = {inLocked, full, locked, readOnly};
+        ASSERT_EQ(script.messages.size(), 4u);
+        for (int i = 0; i < 4; ++i)
             EXPECT_TRUE(script.messages[i].Contains(failed[i])) << script.messages[i];
+        EXPECT_TRUE(script.messages[3].Contains("Permission denied")) << script.messages[3];
         EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
-        EXPECT_EQ(FileText(inLocked) + FileText(full), "oldold");
-        EXPECT_EQ(Entries(locked) + Entries(folder), 3);
+        EXPECT_EQ(FileText(inLocked) + FileText(full) + FileText(readOnly), "oldoldold");
+        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine), 5);
+    }
+}
+
+// As the Windows dialogs do: "quiz" is saved as "quiz.qzl" or "quiz.lst", where
+// the Open dialogs list it; a name with an extension is kept as typed.
+TEST_F(SafeSaveTest, ANameTypedWithoutAnExtensionGetsTheFileType)
+{
+    mkdir((folder + "/week.3").c_str(), 0755);
+    for (const auto& [save, starts, extension] : Kinds()) {
+        SCOPED_TRACE(extension);
+        const std::pair<std::string, std::string> typedAndSaved[] = {
+            {"quiz", "quiz" + extension}, {"my.quiz", "my.quiz"}, {"week.3/quiz", "week.3/quiz" + extension}};
+        for (const auto& [typed, saved] : typedAndSaved) {
+            save(folder + "/" + typed);
+            EXPECT_EQ(FileText(folder + "/" + saved).rfind(starts, 0), 0u) << typed;
+        }
+        EXPECT_EQ(Entries(folder) + Entries(folder + "/week.3"), 4) << "nothing saved under the name as typed";
+        if (extension == ".qzl") {
+            EXPECT_EQ(frame.m_notebook->GetPageText(0), "quiz.qzl");
+        }
+        std::system(("rm -rf " + folder + "/*; mkdir " + folder + "/week.3").c_str());
     }
 }
 

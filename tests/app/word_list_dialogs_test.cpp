@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -95,6 +96,20 @@ TEST_F(WordListDialogs, DoneRefusesTextWindows1252CannotHoldAndKeepsTheDialog)
         EXPECT_EQ(TitleOf(dialog), c.title);
         dialog->Destroy();
     }
+}
+
+// A clue in a row without a word is no entry: it is neither checked nor kept.
+TEST_F(WordListDialogs, DoneLeavesOutRowsWithoutAWord)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 0, "", wxString::FromUTF8("Ωmega"));
+    TypeRow(dialog, 1, "Owl", "hoots");
+    Press(dialog, DoneButton);
+
+    EXPECT_TRUE(script.messages.empty());
+    EXPECT_TRUE(IsClosing(dialog));
+    ASSERT_EQ(OnlyPuzzle().wordList.WordCount(), 1);
+    EXPECT_EQ(OnlyPuzzle().wordList.WordText(0), "owl");
 }
 
 TEST_F(WordListDialogs, AnEngineErrorIsShownAndTheDialogStaysWithWhatWasTyped)
@@ -266,14 +281,15 @@ TEST_F(WordListDialogs, LoadingFillsRowsFromTheTopAndKeepsTheRowsBelow)
 TEST_F(WordListDialogs, OneColumnDialogsDropLoadedCluesAndSaveEmptyOnes)
 {
     TempFile source("lion\tbig cat\ncaf\xC3\xA9\tcoffee\n");
-    TempFile saved("");
+    TempFolder folder;
+    const std::string saved = folder.path() + "/saved.lst";
     for (wxDialog* dialog : {static_cast<wxDialog*>(Open<WordSearchDlg>(WordSearchPuzzle)),
                              static_cast<wxDialog*>(new BingoDlg(&frame, WordListDialogId, ""))}) {
-        script.paths = {source.path(), saved.path()};
+        script.paths = {source.path(), saved};
         Press(dialog, LoadButton);
         EXPECT_EQ(WordGrid(dialog)->GetCellValue(1, 0), wxString::FromUTF8("café"));
         Press(dialog, SaveButton);
-        EXPECT_EQ(FileText(saved.path()), "lion\t\r\ncaf\xE9\t\r\n");
+        EXPECT_EQ(FileText(saved), "lion\t\r\ncaf\xE9\t\r\n");
         dialog->Destroy();
     }
 }
@@ -297,8 +313,9 @@ TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
 {
     auto* dialog = Open<WordListDlg>(FreeformPuzzle);
     TypeRow(dialog, 0, "kept", "as typed");
-    char folder[] = "/tmp/quillory-folder-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
+    TempFolder temp;
+    const std::string folder = temp.path() + "/words.lst";
+    mkdir(folder.c_str(), 0755);
     script.paths = {folder};  // a folder is no file to write
     Press(dialog, SaveButton);
     ASSERT_EQ(script.messages.size(), 1u);
@@ -306,7 +323,6 @@ TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
 
     script.paths = {folder};  // a folder opens, but reading it fails
     Press(dialog, LoadButton);
-    rmdir(folder);
     ASSERT_EQ(script.messages.size(), 2u);
     EXPECT_NE(script.messages[1].find("could not be read"), wxString::npos) << script.messages[1];
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), "kept");
@@ -318,6 +334,29 @@ TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
     EXPECT_NE(script.messages[2].find("Line 2 "), wxString::npos) << script.messages[2];
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), wxString::FromUTF8("café"));
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(1, 0), "");
+    dialog->Destroy();
+}
+
+// Notepad's "Unicode" (UTF-16 with its byte order mark) loads; a file of bare
+// words loads nothing, and the teacher hears why.
+TEST_F(WordListDialogs, FilesFromOtherEditorsLoadOrSayWhyNot)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(dialog, 1, "kept", "as typed");
+    const char utf16[] = "\xFF\xFE" "c\0a\0f\0\xE9\0\t\0" "d\0r\0i\0n\0k\0\r\0\n\0";
+    TempFile notepad(std::string(utf16, sizeof utf16 - 1));
+    TempFile bare("apple\r\npear\r\n");
+    script.paths = {notepad.path(), bare.path()};
+    Press(dialog, LoadButton);
+    EXPECT_TRUE(script.messages.empty());
+    Press(dialog, LoadButton);
+
+    wxGrid* grid = WordGrid(dialog);
+    EXPECT_EQ(grid->GetCellValue(0, 0), wxString::FromUTF8("café"));
+    EXPECT_EQ(grid->GetCellValue(0, 1), "drink");
+    EXPECT_EQ(grid->GetCellValue(1, 0), "kept");
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_TRUE(script.messages[0].Contains(bare.path()) && script.messages[0].Contains("TAB")) << script.messages[0];
     dialog->Destroy();
 }
 

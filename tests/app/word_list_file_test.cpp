@@ -16,6 +16,17 @@ std::vector<WordListEntry> Read(const std::string& text)
     return reading.entries;
 }
 
+// The text behind its byte order mark, as Notepad saves "Unicode".
+std::string Utf16(const std::u16string& text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = char(unit >> 8), low = char(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 }  // namespace
 
 // TAB rules, both line ends, bytes from 0x80, and the 50 rows of a dialog.
@@ -68,6 +79,33 @@ TEST(WordListFileRead, UnicodeFilesReadAsUtf8AndOthersAsWindows1252)
         const WordListReading reading = ReadWordList(in);
         EXPECT_EQ(reading.entries, c.entries) << c.text;
         EXPECT_EQ(reading.refusedLine, c.refusedLine) << c.text;
+    }
+}
+
+// Either byte order reads as the same words; a character Windows-1252 cannot
+// hold, a pair of surrogates or one alone, stops the reading at its line.
+TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
+{
+    struct Case {
+        std::u16string text;
+        std::vector<WordListEntry> entries;
+        int refusedLine;
+    };
+    const Case cases[] = {
+        {u"caf\u00E9\t\u20AC 5\r\n\u00C0\t\u0081\u008D\u008F\u0090\u009D\r\n",
+         {{"caf\xE9", "\x80 5"}, {"\xC0", "\x81\x8D\x8F\x90\x9D"}},
+         0},
+        {u"caf\u00E9\t\nno tab\n\u03A9mega\tletter\nlast\t\n", {{"caf\xE9", ""}}, 3},
+        {u"a\tb\n\U0001F600\tsmile\n", {{"a", "b"}}, 2},
+        {u"a\tb\nlone \xD83D\tclue\n", {{"a", "b"}}, 2},
+    };
+    for (const Case& c : cases) {
+        for (const bool bigEndian : {false, true}) {
+            std::istringstream in(Utf16(c.text, bigEndian));
+            const WordListReading reading = ReadWordList(in);
+            EXPECT_EQ(reading.entries, c.entries) << bigEndian;
+            EXPECT_EQ(reading.refusedLine, c.refusedLine) << bigEndian;
+        }
     }
 }
 

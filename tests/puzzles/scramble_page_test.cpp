@@ -97,6 +97,7 @@ TEST_F(ScramblePageTest, HintsOnlyForEntriesWithAClueAndUserTextEscaped)
               std::string::npos);
     EXPECT_EQ(CountOf(Scrambled(page, 1), "&lt;"), 1) << "escaped after the shuffle";
     EXPECT_EQ(CountOf(BuildScramblePage(WordList({"cat", "dog"})), "Hint: "), 0);
+    EXPECT_NE(BuildScramblePage(ClueList({{"emu", "E"}})).find("Hint: E</font>"), std::string::npos);
 }
 
 TEST_F(ScramblePageTest, FilledPageHasTitleAndVisibilityInPlace)

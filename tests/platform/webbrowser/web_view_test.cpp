@@ -42,6 +42,13 @@ public:
     HRESULT LockServer(BOOL) override { return S_OK; }
 };
 
+// A page whose bytes cannot be read.
+class UnreadableStream : public IStreamAdaptorBase {
+public:
+    int _Read(void*, int) override { return 0; }
+    HRESULT Read(void*, ULONG, ULONG*) override { return E_FAIL; }
+};
+
 }  // namespace
 
 // Each page replaces the whole document before it; a character Windows-1252 lacks costs only itself.
@@ -62,6 +69,12 @@ TEST_F(ViewTest, EveryPageByteArrivesUnchangedAndIsRenderedAsItsWindows1252Lette
     std::string text;
     EXPECT_TRUE(PumpUntil([&] { return Contains(text = view->RenderedText(), "Caf"); }));
     EXPECT_EQ(text, "Caf\xC3\xA9 na\xC3\xAFve \xE2\x82\xAC 5");
+
+    // One that cannot be read leaves an empty document, not the page before as if it were the new one.
+    auto* unreadable = new UnreadableStream;
+    unreadable->AddRef();
+    EXPECT_FALSE(view->LoadStream(unreadable));
+    EXPECT_EQ(view->DocumentSource(), "");
 }
 
 // The control fires into the view's own sink, which hands the event on with its parameters.

@@ -50,3 +50,14 @@ TEST(KeyEventToMessage, AltAndF10GiveSystemMessages)
     // A key without a virtual-key code stands for no message.
     EXPECT_EQ(KeyEventToMessage(Key(wxEVT_KEY_DOWN, WXK_BROWSER_BACK)).message, 0u);
 }
+
+TEST(KeyEventToMessage, EveryMessageLiesInTheKeyboardRange)
+{
+    for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP, wxEVT_CHAR})
+        for (int code : {int('A'), int('7'), int(WXK_RETURN), int(WXK_F1), int(WXK_HOME), int(WXK_SHIFT), int(';')})
+            for (bool alt : {false, true}) {
+                const UINT message = KeyEventToMessage(Key(type, code, alt, wxChar(code < 128 ? code : 0))).message;
+                EXPECT_GE(message, WM_KEYDOWN) << code;
+                EXPECT_LE(message, WM_SYSDEADCHAR) << code;
+            }
+}
