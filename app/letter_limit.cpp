@@ -65,9 +65,11 @@ wxString CannotBeMade(const PuzzleLetters& needs)
         text << (filled ? " as " + KindName(needs.type) : wxString(" in its words alone"));
     if (filled)
         text << ": " << needs.words << " in its words and " << needs.total - needs.words
-             << (needs.fromDocument ? " more in its grid" : " more among the letters a to z that fill the rest of the grid");
+             << (needs.fromDocument ? " more in its grid"
+                                    : " more among the letters a to z that fill the rest of the grid");
     text << ". A puzzle can use at most " << Alphabet::MaxLetters << ", so "
-         << (needs.fromDocument ? wxString("it cannot be opened") : "this list cannot be made as " + KindName(needs.type))
+         << (needs.fromDocument ? wxString("it cannot be opened")
+                                : "this list cannot be made as " + KindName(needs.type))
          << ", not even after starting Quillory again.";
     if (needs.fromDocument)
         return text;

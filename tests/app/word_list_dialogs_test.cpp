@@ -43,6 +43,12 @@ protected:
         return *frame.CurrentPuzzle();
     }
 
+    void ExpectOnlyMessage(const wxString& text)
+    {
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_EQ(script.messages[0], text);
+    }
+
     MyFrame& frame = TestFrame();
     DialogScript script;
 };
@@ -119,11 +125,10 @@ TEST_F(WordListDialogs, AnEngineErrorIsShownAndTheDialogStaysWithWhatWasTyped)
     ResetAlphabet();
     Press(dialog, DoneButton);
 
-    ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0],
-              "This list needs 36 different characters in its words alone. A puzzle can use at most 32, so this "
-              "list cannot be made as a crossword, not even after starting Quillory again.\n\nLeave out characters "
-              "the words do not need, for example accents, blanks or signs.");
+    ExpectOnlyMessage(
+        "This list needs 36 different characters in its words alone. A puzzle can use at most 32, so this "
+        "list cannot be made as a crossword, not even after starting Quillory again.\n\nLeave out characters "
+        "the words do not need, for example accents, blanks or signs.");
     EXPECT_EQ(Alphabet::LetterCount(), 0) << "the failed command's letters are given back";
     EXPECT_FALSE(IsClosing(dialog));
     EXPECT_EQ(TabCount(), 0u);
@@ -149,12 +154,11 @@ TEST_F(WordListDialogs, AListThatNoRunHoldsAsAWordSearchIsToldSo)
     search->Destroy();
     Press(typed(FreeformPuzzle), DoneButton);
 
-    ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0],
-              "This list needs 33 different characters as a word search: 20 in its words and 13 more among the "
-              "letters a to z that fill the rest of the grid. A puzzle can use at most 32, so this list cannot be "
-              "made as a word search, not even after starting Quillory again. As a crossword, a word scramble or "
-              "bingo cards it needs only the 20 of its words.");
+    ExpectOnlyMessage(
+        "This list needs 33 different characters as a word search: 20 in its words and 13 more among the "
+        "letters a to z that fill the rest of the grid. A puzzle can use at most 32, so this list cannot be "
+        "made as a word search, not even after starting Quillory again. As a crossword, a word scramble or "
+        "bingo cards it needs only the 20 of its words.");
     EXPECT_EQ(OnlyPuzzle().type, FreeformPuzzle);
 }
 
@@ -169,12 +173,11 @@ TEST_F(WordListDialogs, AListThatFitsAfterAFreshStartIsToldToStartAgain)
     TypeRow(next, 0, "uvwxyz0123456789");
     Press(next, DoneButton);
 
-    ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0],
-              "The digit \"6\" did not fit. One run of Quillory can use at most 32 different characters across all "
-              "its puzzles, and the puzzles made or opened since it started use 20 of them. This list needs 16 as a "
-              "crossword by itself, so it fits after a fresh start: save your puzzles, close Quillory and start it "
-              "again.\n\nLeave out characters the words do not need, for example accents, blanks or signs.");
+    ExpectOnlyMessage(
+        "The digit \"6\" did not fit. One run of Quillory can use at most 32 different characters across all "
+        "its puzzles, and the puzzles made or opened since it started use 20 of them. This list needs 16 as a "
+        "crossword by itself, so it fits after a fresh start: save your puzzles, close Quillory and start it "
+        "again.\n\nLeave out characters the words do not need, for example accents, blanks or signs.");
     ResetAlphabet();
     Press(next, DoneButton);
     EXPECT_EQ(TabCount(), 2u);
