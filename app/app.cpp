@@ -11,13 +11,26 @@ bool MyApp::OnInit()
 {
     // A save past the file-size limit must fail as a write, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    // The web process starts while the frame is built, not when the first puzzle waits for it.
-    StartPageWebProcess();
+    ShowMainFrame();
+    // Starting the web process takes a noticeable while: the window shows
+    // first, and the process is running long before a first puzzle is made.
+    Bind(wxEVT_IDLE, &MyApp::OnFirstIdle, this);
+    return true;
+}
+
+void MyApp::ShowMainFrame()
+{
     auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600),
                               wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER);
     SetTopWindow(frame);
     frame->Show();
-    return true;
+}
+
+void MyApp::OnFirstIdle(wxIdleEvent& event)
+{
+    Unbind(wxEVT_IDLE, &MyApp::OnFirstIdle, this);
+    StartPageWebProcess();
+    event.Skip();
 }
 
 bool MyApp::OnExceptionInMainLoop()

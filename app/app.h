@@ -7,4 +7,11 @@ public:
     bool OnInit() override;
     // Last resort: commands catch their own errors and report them.
     bool OnExceptionInMainLoop() override;
+
+protected:
+    // The main window, built and shown as the top window.
+    void ShowMainFrame();
+
+private:
+    void OnFirstIdle(wxIdleEvent& event);
 };

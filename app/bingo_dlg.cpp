@@ -90,8 +90,7 @@ void BingoDlg::OnDone(wxCommandEvent&)
         const auto entries = GridEntries(this, m_grid);
         if (!entries)
             return;
-        const Dictionary list = BuildWordList(*entries);
-        FinishWordList({m_frame, m_puzzle, BingoPuzzle}, [&](Puzzle& puzzle) {
+        FinishEntries({m_frame, m_puzzle, BingoPuzzle}, *entries, [&](Puzzle& puzzle, const Dictionary& list) {
             puzzle.freeSpace = m_freeSpace->GetValue();
             puzzle.numCards = m_numCards->GetValue();
             GenerateOrRender(puzzle, list, "", false);

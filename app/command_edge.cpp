@@ -5,6 +5,7 @@
 
 #include <wx/msgdlg.h>
 
+#include "app/letter_limit.h"
 #include "app/text_encoding.h"
 #include "engine/alphabet.h"
 #include "engine/error.h"
@@ -42,23 +43,6 @@ private:
 
 LetterLedger* LetterLedger::innermost = nullptr;
 
-wxString CharacterName(char c)
-{
-    if (c == ' ')
-        return "a blank";
-    return "\"" + FromWindows1252(std::string(1, c)) + "\"";
-}
-
-// The engine's own words mean little to a teacher.
-wxString TooManyLettersMessage(char refused)
-{
-    return "The character " + CharacterName(refused) +
-           " did not fit. One run of Quillory can use at most 32 different characters across all its puzzles; "
-           "the letters a to z, accented letters, blanks, digits and marks each count as one.\n\n"
-           "Leave out characters the words do not need (for example accents, blanks or marks), or save your "
-           "puzzles, close Quillory and start it again to begin with all 32.";
-}
-
 }  // namespace
 
 void ShowInformation(wxWindow* parent, const wxString& message)
@@ -73,8 +57,10 @@ void RunCommand(wxWindow* parent, const std::function<void()>& command)
         LetterLedger letters;
         command();
         letters.Keep();
+    } catch (const LetterLimitReached& e) {
+        ShowInformation(parent, LetterLimitMessage(e, Alphabet::LetterCount()));
     } catch (const TooManyLetters& e) {
-        ShowInformation(parent, TooManyLettersMessage(e.refused));
+        ShowInformation(parent, LetterLimitMessage(e, Alphabet::LetterCount()));
     } catch (const error& e) {
         ShowInformation(parent, FromWindows1252(e.message()));
     } catch (const std::bad_alloc&) {

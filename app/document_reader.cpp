@@ -10,6 +10,8 @@
 
 #include "app/document_bounds.h"
 #include "app/puzzle_content.h"
+#include "engine/grid.h"
+#include "engine/letter_need.h"
 
 namespace {
 
@@ -20,17 +22,25 @@ const char* TextOf(const TiXmlNode* element)
     return text ? text->Value() : nullptr;
 }
 
-Dictionary ReadWordList(const char* text)
+// Each line of a word list: the word, a TAB and the clue; a line without a TAB
+// is both word and clue.
+template <typename OnEntry>
+void ForEachEntry(const char* text, OnEntry entry)
 {
-    Dictionary list;
     std::istringstream lines(text ? text : "");
     for (std::string line; std::getline(lines, line);) {
         std::string::size_type tab = line.find('\t');
         if (tab == std::string::npos)
-            list.AddWord(line, line);
+            entry(line, line);
         else
-            list.AddWord(line.substr(0, tab), line.substr(tab + 1));
+            entry(line.substr(0, tab), line.substr(tab + 1));
     }
+}
+
+Dictionary ReadWordList(const char* text)
+{
+    Dictionary list;
+    ForEachEntry(text, [&list](const std::string& word, const std::string& clue) { list.AddWord(word, clue); });
     return list;
 }
 
@@ -191,6 +201,21 @@ bool DocumentReader::IsRegenerated() const
 {
     PuzzleType type = Type();
     return type == BingoPuzzle || type == ScramblePuzzle;
+}
+
+void DocumentReader::CountLetters(LetterNeed& words, LetterNeed& withGrids) const
+{
+    for (const TiXmlElement* child = root_->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        const std::string name = child->Value();
+        if (name == "wordlist") {
+            ForEachEntry(TextOf(child), [&](const std::string& word, const std::string&) {
+                words.AddWord(word);
+                withGrids.AddWord(word);
+            });
+        } else if (name == "grid" && TextOf(child)) {
+            withGrids.AddLetters(AsciiGridLetters(TextOf(child)));
+        }
+    }
 }
 
 void DocumentReader::ReadInto(PuzzleContent& puzzle, std::ostream& trace) const

@@ -6,6 +6,7 @@
 
 #include "app/puzzle_type.h"
 
+class LetterNeed;
 class PuzzleContent;
 class TiXmlDocument;
 class TiXmlElement;
@@ -28,6 +29,9 @@ public:
     PuzzleType Type() const;
     // Takes every child of the root in order, writing each one's name to the trace.
     void ReadInto(PuzzleContent& puzzle, std::ostream& trace) const;
+    // The characters that reading puts in the alphabet, counted without it:
+    // those of the words, and those of the words and the stored grids.
+    void CountLetters(LetterNeed& words, LetterNeed& withGrids) const;
     // Whether the puzzle is built again from its list rather than shown from its grid.
     bool IsRegenerated() const;
 

@@ -8,7 +8,9 @@
 #include "app/document_file.h"
 #include "app/document_reader.h"
 #include "app/file_choice.h"
+#include "app/letter_limit.h"
 #include "app/puzzle.h"
+#include "engine/letter_need.h"
 
 void MyFrame::OnSave(wxCommandEvent&)
 {
@@ -42,15 +44,19 @@ void MyFrame::OnOpen(wxCommandEvent&)
         ShowInformation(this, "The file " + path + " could not be opened: " + reader.Failure() + ".");
         return;
     }
+    LetterNeed words, withGrids;
+    reader.CountLetters(words, withGrids);
     RunCommand(this, [&] {
-        auto puzzle = std::make_unique<Puzzle>(reader.Type());
-        reader.ReadInto(*puzzle, trace);
-        trace << "going set title" << std::endl;
-        if (reader.IsRegenerated())
-            puzzle->Generate(puzzle->GetWordList(), puzzle->title);
-        else
-            puzzle->Render(puzzle->title);
-        trace << "going to add" << std::endl;
-        AddPuzzlePage(std::move(puzzle), CaptionOf(path));
+        WithinLetterLimit(LettersOfDocument(reader.Type(), words, withGrids), [&] {
+            auto puzzle = std::make_unique<Puzzle>(reader.Type());
+            reader.ReadInto(*puzzle, trace);
+            trace << "going set title" << std::endl;
+            if (reader.IsRegenerated())
+                puzzle->Generate(puzzle->GetWordList(), puzzle->title);
+            else
+                puzzle->Render(puzzle->title);
+            trace << "going to add" << std::endl;
+            AddPuzzlePage(std::move(puzzle), CaptionOf(path));
+        });
     });
 }

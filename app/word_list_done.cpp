@@ -8,6 +8,7 @@
 
 #include "app/command_edge.h"
 #include "app/frame.h"
+#include "app/letter_limit.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
 #include "engine/ascii.h"
@@ -20,6 +21,37 @@ std::string LowerAsciiWord(std::string word)
     for (char& c : word)
         c = LowerAscii(c);
     return word;
+}
+
+// The dialogs lower-case A to Z of each word themselves so that its clue is
+// found under the stored word.
+Dictionary BuildWordList(const std::vector<WordListEntry>& entries)
+{
+    Dictionary list;
+    for (const WordListEntry& entry : entries)
+        list.AddWord(LowerAsciiWord(entry.word), entry.clue);
+    return list;
+}
+
+// A new puzzle whose building fails is dropped with its view; one that is
+// built becomes the tab "Unnamed file".
+void FinishWordList(const WordListTarget& target, const std::function<void(Puzzle&)>& build)
+{
+    if (target.attached) {
+        build(*target.attached);
+        return;
+    }
+    auto puzzle = std::make_unique<Puzzle>(target.type);
+    build(*puzzle);
+    target.frame->AddPuzzlePage(std::move(puzzle), "Unnamed file");
+}
+
+PuzzleLetters LettersOfEntries(const WordListTarget& target, const std::vector<WordListEntry>& entries)
+{
+    std::vector<std::string> words;
+    for (const WordListEntry& entry : entries)
+        words.push_back(entry.word);
+    return LettersOfList(target.attached ? target.attached->type : target.type, words);
 }
 
 }  // namespace
@@ -39,14 +71,6 @@ std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* title
     return StorableText(parent, title, "The title " + Quoted(title));
 }
 
-Dictionary BuildWordList(const std::vector<WordListEntry>& entries)
-{
-    Dictionary list;
-    for (const WordListEntry& entry : entries)
-        list.AddWord(LowerAsciiWord(entry.word), entry.clue);
-    return list;
-}
-
 void GenerateOrRender(Puzzle& puzzle, const Dictionary& list, const std::string& title, bool generateEmptyList)
 {
     if (list.WordCount() > 0 || generateEmptyList)
@@ -55,15 +79,13 @@ void GenerateOrRender(Puzzle& puzzle, const Dictionary& list, const std::string&
         puzzle.Render(title);
 }
 
-void FinishWordList(const WordListTarget& target, const std::function<void(Puzzle&)>& build)
+void FinishEntries(const WordListTarget& target, const std::vector<WordListEntry>& entries,
+                   const std::function<void(Puzzle&, const Dictionary&)>& build)
 {
-    if (target.attached) {
-        build(*target.attached);
-        return;
-    }
-    auto puzzle = std::make_unique<Puzzle>(target.type);
-    build(*puzzle);
-    target.frame->AddPuzzlePage(std::move(puzzle), "Unnamed file");
+    WithinLetterLimit(LettersOfEntries(target, entries), [&] {
+        const Dictionary list = BuildWordList(entries);
+        FinishWordList(target, [&](Puzzle& puzzle) { build(puzzle, list); });
+    });
 }
 
 void FinishTitledWordList(const TitledWordListForm& form, const WordListTarget& target, bool generateEmptyList)
@@ -73,8 +95,9 @@ void FinishTitledWordList(const TitledWordListForm& form, const WordListTarget& 
         const auto title = entries ? PuzzleTitle(form.dialog, form.titleBox) : std::nullopt;
         if (!title)
             return;
-        const Dictionary list = BuildWordList(*entries);
-        FinishWordList(target, [&](Puzzle& puzzle) { GenerateOrRender(puzzle, list, *title, generateEmptyList); });
+        FinishEntries(target, *entries, [&](Puzzle& puzzle, const Dictionary& list) {
+            GenerateOrRender(puzzle, list, *title, generateEmptyList);
+        });
         EndWordListDialog(form.dialog);
     });
 }

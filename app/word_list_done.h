@@ -42,17 +42,16 @@ void EndWordListDialog(wxDialog* dialog);
 // text cannot be stored (the user is told).
 std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* titleBox);
 
-// The entries as a word list; the dialogs lower-case A to Z of each word
-// themselves so that its clue is found under the stored word.
-Dictionary BuildWordList(const std::vector<WordListEntry>& entries);
-
 // A list with a word (or any list, when asked) generates the puzzle; an empty
 // one only shows it again under the title.
 void GenerateOrRender(Puzzle& puzzle, const Dictionary& list, const std::string& title, bool generateEmptyList);
 
-// Builds the target's puzzle. A new puzzle whose building fails is dropped
-// with its view; one that is built becomes the tab "Unnamed file".
-void FinishWordList(const WordListTarget& target, const std::function<void(Puzzle&)>& build);
+// Builds the target's puzzle from the entries made a word list. A new puzzle
+// whose building fails is dropped with its view; one that is built becomes the
+// tab "Unnamed file". A puzzle that finds no room for its characters fails
+// with what it needs by itself.
+void FinishEntries(const WordListTarget& target, const std::vector<WordListEntry>& entries,
+                   const std::function<void(Puzzle&, const Dictionary&)>& build);
 
 // "Done" of the dialogs with a title: builds the puzzle from the grid and the
 // title and closes the dialog. A text that cannot be stored or an engine

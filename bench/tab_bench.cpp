@@ -22,6 +22,7 @@
 #include <wx/init.h>
 #include <wx/utils.h>
 
+#include "app/app.h"
 #include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/puzzle_type.h"
@@ -30,7 +31,6 @@
 #include "browser/active_x_events.h"
 #include "engine/dictionary.h"
 #include "platform/webbrowser/browser_type_info.h"
-#include "platform/webbrowser/page_web_views.h"
 
 namespace {
 
@@ -217,13 +217,10 @@ std::string SettledMemory()
     return figures + shares;
 }
 
-void Run(int tabs, int words)
+// The frame is the program's own, shown by its start-up, which also starts the
+// web process once the window is up.
+void Run(MyFrame* frame, int tabs, int words)
 {
-    // As the program does before it builds its frame.
-    StartPageWebProcess();
-    auto* frame = new MyFrame(nullptr, wxID_ANY, "Quillory 1.0.4", wxDefaultPosition, wxSize(800, 600));
-    wxTheApp->SetTopWindow(frame);
-    frame->Show();
     std::printf("before any tab: process tree %s\n", SettledMemory().c_str());
     TabBench bench(*frame, words);
     std::vector<double> times;
@@ -247,10 +244,10 @@ int main(int argc, char** argv)
     const int words = std::clamp(argc > 2 ? std::atoi(argv[2]) : 50, 1, 50);
     // The toolkit gets no arguments: it would refuse ours.
     int toolkitArgc = 1;
-    wxApp::SetInstance(new wxApp);
+    wxApp::SetInstance(new MyApp);
     if (!wxEntryStart(toolkitArgc, argv) || !wxTheApp->CallOnInit())
         return 1;
-    Run(tabs, words);
+    Run(static_cast<MyFrame*>(wxTheApp->GetTopWindow()), tabs, words);
     wxTheApp->ProcessPendingEvents();
     wxTheApp->OnExit();
     wxEntryCleanup();

@@ -21,6 +21,10 @@ struct GridSize {
 // text without a line end, which leaves the grid as it is.
 std::optional<GridSize> AsciiGridSize(const std::string& text);
 
+// The characters ReadAsciiGrid would put in the grid's cells, in reading order,
+// read without the alphabet.
+std::string AsciiGridLetters(const std::string& text);
+
 // Every position outside any grid is a block cell. Writing access gets this
 // one, made a fresh block on each access, so that whatever was written through
 // it is forgotten; reading access gets OutsideBlock, which nothing changes.

@@ -46,6 +46,30 @@ bool IsBoxedCellChar(const std::string& text, std::size_t i)
            text[i + 1] == ' ' && text[i + 2] == '|' && text[i] != '\n';
 }
 
+// Calls block(x, y) for each block cell of the picture and letter(x, y, c) for
+// each cell with a letter, row by row.
+template <typename OnBlock, typename OnLetter>
+void WalkAsciiGrid(const std::string& text, OnBlock block, OnLetter letter)
+{
+    int line = 0, column = 0, row = 0;
+    char previous = '\0';
+    for (std::size_t i = 0; i < text.size(); previous = text[i], ++i) {
+        char c = text[i];
+        if (c == '\n') {
+            ++line;
+            column = 0;
+            row = line / 2;
+        } else if (c == '+' && previous == ' ') {
+            ++column;
+        } else if (c == 'X' && previous == '|' && text.compare(i, 3, "XXX") == 0) {
+            block(column++, row);
+            i += 2;
+        } else if (IsAsciiLetter(c) || IsBoxedCellChar(text, i)) {
+            letter(column++, row, c);
+        }
+    }
+}
+
 }  // namespace
 
 void Grid::ReadPatternFile(const std::string& name)
@@ -91,22 +115,15 @@ void Grid::ReadAsciiGrid(std::string text)
     if (!size)
         return;
     Resize(size->width, size->height);
+    WalkAsciiGrid(
+        text, [this](int x, int y) { CellAt(x, y).SetBlock(); },
+        [this](int x, int y, char c) { CellAt(x, y).SetSymbol(Alphabet::SymbolOf(c)); });
+}
 
-    int line = 0, column = 0, row = 0;
-    char previous = '\0';
-    for (std::size_t i = 0; i < text.size(); previous = text[i], ++i) {
-        char c = text[i];
-        if (c == '\n') {
-            ++line;
-            column = 0;
-            row = line / 2;
-        } else if (c == '+' && previous == ' ') {
-            ++column;
-        } else if (c == 'X' && previous == '|' && text.compare(i, 3, "XXX") == 0) {
-            CellAt(column++, row).SetBlock();
-            i += 2;
-        } else if (IsAsciiLetter(c) || IsBoxedCellChar(text, i)) {
-            CellAt(column++, row).SetSymbol(Alphabet::SymbolOf(c));
-        }
-    }
+std::string AsciiGridLetters(const std::string& text)
+{
+    std::string letters;
+    if (AsciiGridSize(text))
+        WalkAsciiGrid(text, [](int, int) {}, [&letters](int, int, char c) { letters += c; });
+    return letters;
 }

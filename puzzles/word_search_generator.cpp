@@ -117,7 +117,7 @@ void WordSearchGenerator::FillEmptyCells()
         for (int y = 0; y < grid_.height; ++y) {
             Cell& cell = grid_.CellAt(x, y);
             if (cell.symbol == EmptySymbol)
-                cell.SetSymbol(Alphabet::SymbolOf(char(RandomInRange(97, 123))));
+                cell.SetSymbol(Alphabet::SymbolOf(char(RandomInRange(FirstFiller, LastFiller + 1))));
         }
     }
 }

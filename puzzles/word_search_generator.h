@@ -19,6 +19,9 @@ public:
     static constexpr int Width = 25;
     static constexpr int Height = 15;
     static constexpr int AttemptCap = 5000;
+    // The letters that fill the cells no word takes, drawn at random.
+    static constexpr char FirstFiller = 'a';
+    static constexpr char LastFiller = 'z';
 
     explicit WordSearchGenerator(const WordList& words);
     WordSearchGenerator(const WordSearchGenerator&) = delete;

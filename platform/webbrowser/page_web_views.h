@@ -2,6 +2,7 @@
 // WebKit views for pages, all served by one web process: each new view is
 // related to one hidden view that holds the process, draws without hardware
 // acceleration (the pages are static), and the web context keeps no cache.
+// On paper every view breaks pages where its page asks with a styled line break.
 
 typedef struct _WebKitWebView WebKitWebView;
 

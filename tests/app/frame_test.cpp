@@ -153,14 +153,23 @@ TEST_F(FrameTest, AnEngineErrorIsShownAndTheProgramGoesOn)
                      "</wordlist>\n<title>Too many letters</title>\n</document>");
     TempFile digits("<document type=\"freeform\">\n<wordlist>0123450\tdigits\n</wordlist>\n"
                     "<title>Digits</title>\n</document>");
+    // 19 letters in its words and one more in its grid: room for them all after a fresh start.
+    TempFile crowded("<document type=\"freeform\">\n<wordlist>\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC"
+                     "\xCD\xCE\xCF\xD0\xD1\xD2\t\n</wordlist>\n<title>Crowded</title>\n"
+                     "<grid>+---+\n| \xD3 |\n+---+\n</grid>\n</document>");
     DialogScript script;
-    script.paths = {tooMany.path(), digits.path()};
-    RunMenuCommand(6005);
-    RunMenuCommand(6005);
+    script.paths = {tooMany.path(), digits.path(), crowded.path()};
+    for (int open = 0; open < 3; ++open)
+        RunMenuCommand(6005);
 
-    ASSERT_EQ(script.messages.size(), 1u);
-    for (const char* part : {"character \"6\" did not fit", "at most 32 different characters"})
-        EXPECT_NE(script.messages[0].find(part), wxString::npos) << script.messages[0];
+    ASSERT_EQ(script.messages.size(), 2u);
+    EXPECT_EQ(script.messages[0], "This document needs 38 different characters. A puzzle can use at most 32, so it "
+                                  "cannot be opened, not even after starting Quillory again.");
+    EXPECT_EQ(script.messages[1],
+              wxString::FromUTF8("The letter \"Ó\" did not fit. One run of Quillory can use at most 32 different "
+                                 "characters across all its puzzles, and the puzzles made or opened since it started "
+                                 "use 13 of them. This document needs 20 by itself, so it fits after a fresh start: "
+                                 "save your puzzles, close Quillory and start it again."));
     ASSERT_EQ(frame.m_notebook->GetPageCount(), 2u);
     EXPECT_NE(frame.CurrentPuzzle()->ToXml().find("0123450\tdigits"), std::string::npos);
     EXPECT_EQ(Alphabet::LetterCount(), 7 + 6);

@@ -4,6 +4,7 @@
 #include <wx/msgdlg.h>
 #include <wx/spinctrl.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
@@ -52,6 +53,34 @@ void Choose(PrintDialog& dialog, const wxString& printer, int copies)
     auto* printers = Child<wxComboBox>(&dialog, ID_Printers);
     printers->SetSelection(printers->FindString(printer, true));
     Child<wxSpinCtrl>(&dialog, ID_Copies)->SetValue(copies);
+}
+
+// The text of each sheet of a printed PDF.
+std::vector<std::string> SheetTexts(const std::filesystem::path& pdf)
+{
+    std::vector<std::string> sheets;
+    FILE* text = popen(("pdftotext -q '" + pdf.string() + "' -").c_str(), "r");
+    if (!text)
+        return sheets;
+    std::string sheet;
+    for (int c; (c = std::fgetc(text)) != EOF;) {
+        if (c != '\f') {
+            sheet += char(c);
+            continue;
+        }
+        sheets.push_back(sheet);
+        sheet.clear();
+    }
+    pclose(text);
+    return sheets;
+}
+
+int Occurrences(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
 }
 
 using Action = std::function<void(PrintDialog&)>;
@@ -112,6 +141,16 @@ protected:
     }
 
     void Print() { RunMenuCommand(ID_Print); }
+
+    void PrintOn(const char* printer)
+    {
+        PrintAnswerer answer([printer](PrintDialog& dialog) {
+            Choose(dialog, printer, 1);
+            Press(&dialog, ID_PrintAccept);
+        });
+        Print();
+        EXPECT_TRUE(answer.messages.empty());
+    }
 
     // The jobs are handed over from the event loop.
     bool WaitForCompletedJobs(const std::string& printer, int count)
@@ -222,6 +261,40 @@ TEST_F(PrintingTest, EveryCopyIsPrintedOnTheChosenPrinterOnlyWhenAccepted)
     // The view sends one print after another: with the one copy on alpha done,
     // a copy too many on beta would be on the server as well.
     EXPECT_EQ(4, AllJobs());
+}
+
+// Every card holds all 25 words of the list, so a sheet with a whole card
+// shows the heading once and every word.
+TEST_F(PrintingTest, BingoCardsPrintOneWholeCardToASheet)
+{
+    const char* const words[25] = {"apple",  "bread",  "cheese", "dragon", "eagle",  "forest", "garden",
+                                   "harbor", "island", "jacket", "kettle", "lemon",  "meadow", "napkin",
+                                   "orange", "pepper", "quartz", "rabbit", "saddle", "turnip", "umbrella",
+                                   "violin", "walnut", "yogurt", "zipper"};
+    ResetAlphabet();
+    Dictionary list;
+    for (const char* word : words)
+        list.AddWord(word, "");
+    for (int cards : {3, 25}) {
+        SCOPED_TRACE(cards);
+        CloseAllTabs();
+        std::filesystem::remove(cupsd->OutputPath("alpha"));
+        auto bingo = std::make_unique<Puzzle>(BingoPuzzle);
+        bingo->numCards = cards;
+        Puzzle* puzzle = AddGeneratedPuzzle(std::move(bingo), list, "");
+        ASSERT_TRUE(PumpUntil([&] { return Occurrences(RenderedText(*puzzle), "BINGO") == cards; }));
+        const int jobsBefore = cupsd->CompletedJobs("alpha");
+        PrintOn("alpha");
+        ASSERT_TRUE(WaitForCompletedJobs("alpha", jobsBefore + 1));
+
+        const std::vector<std::string> sheets = SheetTexts(cupsd->OutputPath("alpha"));
+        ASSERT_EQ(sheets.size(), size_t(cards));
+        for (size_t i = 0; i < sheets.size(); ++i) {
+            EXPECT_EQ(Occurrences(sheets[i], "BINGO"), 1) << "sheet " << i + 1;
+            for (const char* word : words)
+                EXPECT_EQ(Occurrences(sheets[i], word), 1) << "sheet " << i + 1 << ": " << word;
+        }
+    }
 }
 
 class NoDefaultPrinterTest : public PrintServerTest {

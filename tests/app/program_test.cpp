@@ -6,85 +6,12 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include "app/gui_test_main.h"
 #include "pointer_user.h"
+#include "support/display_probe.h"
 
 namespace {
-
-// A second connection to the display, to find the program's windows and see
-// what they show.
-class DisplayProbe {
-public:
-    DisplayProbe() : display_(XOpenDisplay(nullptr)) {}
-    ~DisplayProbe()
-    {
-        if (display_)
-            XCloseDisplay(display_);
-    }
-    DisplayProbe(const DisplayProbe&) = delete;
-    DisplayProbe& operator=(const DisplayProbe&) = delete;
-
-    bool Open() const { return display_ != nullptr; }
-
-    // The top-level window with the title, if it is shown.
-    bool Find(const std::string& title, wxRect& rect)
-    {
-        Window root = DefaultRootWindow(display_), parent, *children = nullptr;
-        unsigned count = 0;
-        XQueryTree(display_, root, &root, &parent, &children, &count);
-        bool found = false;
-        for (unsigned i = 0; i < count && !found; ++i)
-            found = Titled(children[i], title) && Viewable(children[i], rect);
-        if (children)
-            XFree(children);
-        return found;
-    }
-
-    // Pixels of the area darker than mid grey: the ink of text and lines.
-    int DarkPixels(const wxRect& area)
-    {
-        XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y, area.width, area.height,
-                                  AllPlanes, ZPixmap);
-        if (!image)
-            return -1;
-        int dark = 0;
-        for (int y = 0; y < area.height; ++y)
-            for (int x = 0; x < area.width; ++x) {
-                unsigned long pixel = XGetPixel(image, x, y);
-                int luma = ((pixel >> 16 & 0xFF) * 3 + (pixel >> 8 & 0xFF) * 6 + (pixel & 0xFF)) / 10;
-                dark += luma < 100;
-            }
-        XDestroyImage(image);
-        return dark;
-    }
-
-private:
-    bool Titled(Window window, const std::string& title)
-    {
-        char* name = nullptr;
-        bool same = XFetchName(display_, window, &name) && name && title == name;
-        if (name)
-            XFree(name);
-        return same;
-    }
-
-    bool Viewable(Window window, wxRect& rect)
-    {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display_, window, &attributes) || attributes.map_state != IsViewable)
-            return false;
-        Window child;
-        XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &rect.x, &rect.y, &child);
-        rect.width = attributes.width;
-        rect.height = attributes.height;
-        return true;
-    }
-
-    Display* display_;
-};
 
 // The program in a process of its own, killed with the test unless it was stopped.
 class RunningProgram {

@@ -6,6 +6,7 @@
 #include "app/bingo_dlg.h"
 #include "app/control_ids.h"
 #include "app/frame.h"
+#include "app/letter_limit.h"
 #include "app/puzzle.h"
 #include "app/word_list_dlg.h"
 #include "app/word_search_dlg.h"
@@ -19,7 +20,12 @@ constexpr int LoadButton = 1005, SaveButton = 1006, DoneButton = 1007, CancelBut
 
 class WordListDialogs : public testing::Test {
 protected:
-    void SetUp() override { CloseAllTabs(); }
+    // The alphabet holds 32 letters for the whole process: each test starts with all of them.
+    void SetUp() override
+    {
+        CloseAllTabs();
+        ResetAlphabet();
+    }
     void TearDown() override { PumpUntil([] { return false; }, 20); }
 
     template <typename Dialog>
@@ -35,6 +41,12 @@ protected:
     {
         EXPECT_EQ(TabCount(), 1u);
         return *frame.CurrentPuzzle();
+    }
+
+    void ExpectOnlyMessage(const wxString& text)
+    {
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_EQ(script.messages[0], text);
     }
 
     MyFrame& frame = TestFrame();
@@ -113,14 +125,79 @@ TEST_F(WordListDialogs, AnEngineErrorIsShownAndTheDialogStaysWithWhatWasTyped)
     ResetAlphabet();
     Press(dialog, DoneButton);
 
-    ASSERT_EQ(script.messages.size(), 1u);
-    for (const char* part : {"character \"6\" did not fit", "at most 32 different characters"})
-        EXPECT_NE(script.messages[0].find(part), wxString::npos) << script.messages[0];
+    ExpectOnlyMessage(
+        "This list needs 36 different characters in its words alone. A puzzle can use at most 32, so this "
+        "list cannot be made as a crossword, not even after starting Quillory again.\n\nLeave out characters "
+        "the words do not need, for example accents, blanks or signs.");
     EXPECT_EQ(Alphabet::LetterCount(), 0) << "the failed command's letters are given back";
     EXPECT_FALSE(IsClosing(dialog));
     EXPECT_EQ(TabCount(), 0u);
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 1), "too many letters");
     dialog->Destroy();
+}
+
+// The words take 20 characters and the letters that fill the grid 13 more: no
+// run can hold the word search, and the refused filler letter is beside the
+// point. The same words make a crossword.
+TEST_F(WordListDialogs, AListThatNoRunHoldsAsAWordSearchIsToldSo)
+{
+    const char* const spanish[] = {"canción", "árbol", "café", "país", "azúcar", "niño", "pingüino"};
+    auto typed = [&](PuzzleType type) {
+        auto* dialog = Open<WordSearchDlg>(type);
+        for (int row = 0; row < 7; ++row)
+            TypeRow(dialog, row, wxString::FromUTF8(spanish[row]));
+        return dialog;
+    };
+    auto* search = typed(WordSearchPuzzle);
+    Press(search, DoneButton);
+    EXPECT_FALSE(IsClosing(search));
+    search->Destroy();
+    Press(typed(FreeformPuzzle), DoneButton);
+
+    ExpectOnlyMessage(
+        "This list needs 33 different characters as a word search: 20 in its words and 13 more among the "
+        "letters a to z that fill the rest of the grid. A puzzle can use at most 32, so this list cannot be "
+        "made as a word search, not even after starting Quillory again. As a crossword, a word scramble or "
+        "bingo cards it needs only the 20 of its words.");
+    EXPECT_EQ(OnlyPuzzle().type, FreeformPuzzle);
+}
+
+// Twenty letters are taken by a puzzle already made; the next list needs only
+// 16, which a fresh start holds.
+TEST_F(WordListDialogs, AListThatFitsAfterAFreshStartIsToldToStartAgain)
+{
+    auto* first = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(first, 0, "abcdefghijklmnopqrst");
+    Press(first, DoneButton);
+    auto* next = Open<WordListDlg>(FreeformPuzzle);
+    TypeRow(next, 0, "uvwxyz0123456789");
+    Press(next, DoneButton);
+
+    ExpectOnlyMessage(
+        "The digit \"6\" did not fit. One run of Quillory can use at most 32 different characters across all "
+        "its puzzles, and the puzzles made or opened since it started use 20 of them. This list needs 16 as a "
+        "crossword by itself, so it fits after a fresh start: save your puzzles, close Quillory and start it "
+        "again.\n\nLeave out characters the words do not need, for example accents, blanks or signs.");
+    ResetAlphabet();
+    Press(next, DoneButton);
+    EXPECT_EQ(TabCount(), 2u);
+}
+
+// The character that found no room is named as a teacher would read it.
+TEST(LetterLimitMessage, NamesTheCharacterInPlainWords)
+{
+    for (const auto& [refused, opening] : {std::pair<char, const char*>{' ', "A blank did not fit."},
+                                           {'\xA0', "A blank did not fit."},
+                                           {'6', "The digit \"6\" did not fit."},
+                                           {'d', "The letter \"d\" did not fit."},
+                                           {'\xE9', "The letter \"\u00e9\" did not fit."},
+                                           {'\x9C', "The letter \"\u0153\" did not fit."},
+                                           {'?', "The sign \"?\" did not fit."},
+                                           {'\xD7', "The sign \"\u00d7\" did not fit."},
+                                           {'\t', "An invisible character (code 9) did not fit."}}) {
+        const wxString message = LetterLimitMessage(TooManyLetters(refused), 32);
+        EXPECT_TRUE(message.StartsWith(wxString::FromUTF8(opening))) << message;
+    }
 }
 
 // A crossword is laid out anew, a scramble generated, a word search only

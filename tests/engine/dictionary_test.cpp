@@ -2,11 +2,28 @@
 
 #include "engine/dictionary.h"
 #include "engine/error.h"
+#include "engine/letter_need.h"
 #include "engine_test_support.h"
 
 namespace {
 
 using DictionaryTest = FreshAlphabetTest;
+
+// Counted without the alphabet, the words need exactly the characters that
+// adding them to a list takes from it.
+TEST_F(DictionaryTest, ALetterNeedCountsWhatTheListWouldTake)
+{
+    const std::string words[] = {"Apple", "apPLE", "caf\xE9 au lait", "CAF\xC9", "tab\there", "", "x-ray 2"};
+    LetterNeed need;
+    Dictionary list;
+    for (const std::string& word : words) {
+        need.AddWord(word);
+        list.AddWord(word, "");
+    }
+    EXPECT_EQ(Alphabet::LetterCount(), need.Count());
+    need.AddLetters("zz");
+    EXPECT_EQ(Alphabet::LetterCount() + 1, need.Count());
+}
 
 TEST_F(DictionaryTest, BlanksAndHighBytesAreLettersControlBytesAreRefusedWithTheirCluesKept)
 {

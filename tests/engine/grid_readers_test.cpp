@@ -116,6 +116,31 @@ TEST_F(AsciiGridTest, TextsThatAreNoPicture)
     EXPECT_EQ(grid.CellAt(0, 1).symbol, Alphabet::SymbolOf('d'));
 }
 
+// Counting a picture's characters must leave the alphabet alone, yet find
+// every character that reading the picture then adds.
+TEST_F(AsciiGridTest, ItsLettersAreFoundWithoutTheAlphabet)
+{
+    Grid grid(4, 2);
+    const std::string word = "Cat\xE9";
+    for (int i = 0; i < 4; ++i)
+        grid.CellAt(i, 0).SetSymbol(Alphabet::SymbolOf(word[i]));
+    grid.CellAt(1, 1).SetBlock();
+    grid.CellAt(2, 1).SetSymbol(Alphabet::SymbolOf(' '));
+    grid.CellAt(3, 1).SetSymbol(Alphabet::SymbolOf('?'));
+    for (const std::string& picture : {Printed(grid, 1), std::string("+---+\n| a | b | c |\n+---+\n| d |\n"),
+                                       std::string("no picture")}) {
+        ResetAlphabet();
+        const std::string letters = AsciiGridLetters(picture);
+        EXPECT_EQ(Alphabet::LetterCount(), 0);
+        Grid read(1, 1);
+        read.ReadAsciiGrid(picture);
+        std::string added;
+        for (int code = 0; code < Alphabet::LetterCount(); ++code)
+            added += Alphabet::CharOf(Symbol(std::uint8_t(code)));
+        EXPECT_EQ(letters, added) << picture;
+    }
+}
+
 TEST_F(AsciiGridTest, ClaimedSizeIsCutToWhatTheTextCanDraw)
 {
     std::string text(4000, '+');
