@@ -50,19 +50,16 @@ void MyFrame::OnOpen(wxCommandEvent&)
     trace << "start" << std::endl;
     if (path.empty())
         return;
-    DocumentReader reader;
-    if (!reader.LoadFile(std::string(path.fn_str()))) {
-        ShowInformation(this, "The file " + path + " could not be opened: " + reader.Failure() + ".");
-        return;
-    }
     RunCommand(this, [&] {
+        DocumentReader reader;
+        if (!reader.LoadFile(std::string(path.fn_str()))) {
+            ShowInformation(this, "The file " + path + " could not be opened: " + reader.Failure() + ".");
+            return;
+        }
         auto puzzle = std::make_unique<Puzzle>(reader.Type());
         reader.ReadInto(*puzzle, trace);
         trace << "going set title" << std::endl;
-        if (reader.IsRegenerated())
-            puzzle->Generate(puzzle->GetWordList(), puzzle->title);
-        else
-            puzzle->Render(puzzle->title);
+        reader.Show(*puzzle);
         trace << "going to add" << std::endl;
         AddPuzzlePage(std::move(puzzle), CaptionOf(path));
     });

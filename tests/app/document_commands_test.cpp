@@ -160,15 +160,25 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
         const std::string edge = "+" + Repeated("---+", width) + "\n";
         return freeform("<grid>" + edge + Repeated("|" + Repeated("   |", width) + "\n" + edge, height) + "</grid>");
     };
-    auto title = [&](std::size_t n) { return freeform("<title>" + std::string(n, 't') + "</title>"); };
+    auto comment = [&](std::size_t n) { return freeform("<!--" + std::string(n, '-') + "-->"); };
+    auto entry = [&](const std::string& word, const std::string& clue) {
+        return freeform("<wordlist>ant\tclue\n" + word + "\t" + clue + "\n</wordlist>");
+    };
     const std::tuple<std::function<std::string(std::size_t)>, std::size_t, const char*> cases[] = {
-        {[&](auto n) { return title(n - title(0).size()); }, MaxDocumentBytes, "larger than 32 KB"},
+        {[&](auto n) { return comment(n - comment(0).size()); }, MaxDocumentBytes, "larger than 2 MB"},
         {[&](auto n) { return freeform(Repeated("<a>", n - 1) + Repeated("</a>", n - 1)); }, MaxDocumentDepth,
          "nest more than 100 levels"},
         {[&](auto n) { return freeform("<wordlist>" + Repeated("ant\tclue\n", n) + "</wordlist>"); },
          MaxDocumentEntries, "more than 1000 entries"},
+        {[&](auto n) { return freeform(Repeated("<solution x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\"/>", n)); },
+         MaxDocumentSolutions, "more than 1000 solutions"},
         {[&](auto n) { return grid(n, 1); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
         {[&](auto n) { return grid(1, n); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
+        {[&](auto n) { return entry(std::string(n, 'w'), "clue"); }, MaxWordChars, "more than the 200 it may hold"},
+        {[&](auto n) { return entry("wasp", Repeated("&amp;", n)); }, MaxClueChars,
+         "the clue of the word \"wasp\" holds 5,001 characters, more than the 5,000 it may hold"},
+        {[&](auto n) { return freeform("<title>" + std::string(n, 't') + "</title>"); }, MaxTitleChars,
+         "the title holds 501 characters"},
     };
     const std::string path = folder + "/bound.qzl";
     for (const auto& [document, limit, bound] : cases) {
