@@ -9,7 +9,7 @@
 
 // An entry or title holds at most this many characters. A clue is a passage of
 // text; a word is what fits a bingo card's cell.
-constexpr int MaxWordChars = 200;
+constexpr int MaxWordChars = 150;
 constexpr int MaxClueChars = 5000;
 constexpr int MaxTitleChars = 500;
 
@@ -20,11 +20,11 @@ constexpr int MaxWordListEntries = 50;
 constexpr int MinBingoCards = 1;
 constexpr int MaxBingoCards = 100;
 
-// What costs time is showing the page: the browser takes about a fifth of a
-// second per megabyte. A puzzle whose page would be longer is refused, made
-// in a dialog or read from a file; the dialogs' limits keep their puzzles far
-// below it (a hundred bingo cards of the longest words make 2.6 MB).
-constexpr std::size_t MaxPageBytes = 3 * 1024 * 1024;
+// What costs time is showing the page: the browser lays out about four
+// megabytes of text a second. A puzzle whose page would be longer is refused,
+// made in a dialog or read from a file; the dialogs' limits keep their
+// puzzles below it (see the bingo cards below).
+constexpr std::size_t MaxPageBytes = 2 * 1024 * 1024;
 
 // Bounds of the document text itself, each checked before anything is built
 // from it: the size before TinyXML reads it, the nesting TinyXML recurses on,
@@ -36,8 +36,13 @@ constexpr int MaxDocumentGridSide = 60;
 
 namespace document_size {
 
-// A character written to a document takes at most 5 bytes ("&amp;").
+// A character written to a document or page takes at most 5 bytes ("&amp;").
 constexpr std::size_t Escaped(std::size_t chars) { return 5 * chars; }
+
+// The longest bingo page the dialog makes: the most cards, each cell holding
+// a word at its limit within its table cell's tags.
+constexpr std::size_t LargestBingoPage = MaxBingoCards * (25 * (Escaped(MaxWordChars) + 64) + 256) + 1024;
+static_assert(LargestBingoPage <= MaxPageBytes, "the bingo dialog must not make a page it refuses");
 
 // The grid picture of w x h cells, each line ended by CR LF.
 constexpr std::size_t GridPicture(std::size_t w, std::size_t h) { return (2 * h + 1) * (4 * w + 3) + Escaped(w * h); }

@@ -175,7 +175,7 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
          MaxDocumentSolutions, "more than 1000 solutions"},
         {[&](auto n) { return grid(n, 1); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
         {[&](auto n) { return grid(1, n); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
-        {[&](auto n) { return entry(std::string(n, 'w'), "clue"); }, MaxWordChars, "more than the 200 it may hold"},
+        {[&](auto n) { return entry(std::string(n, 'w'), "clue"); }, MaxWordChars, "more than the 150 it may hold"},
         {[&](auto n) { return entry("wasp", Repeated("&amp;", n)); }, MaxClueChars,
          "the clue of the word \"wasp\" holds 5,001 characters, more than the 5,000 it may hold"},
         {[&](auto n) { return freeform("<title>" + std::string(n, 't') + "</title>"); }, MaxTitleChars,
@@ -226,7 +226,7 @@ TEST_F(DocumentCommandsTest, APageLongerThanTheBoundIsRefused)
     ASSERT_TRUE(script.messages.empty());
     EXPECT_EQ(Open(path), nullptr);
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_TRUE(script.messages[0].Contains("its page would be larger than 3 MB")) << script.messages[0];
+    EXPECT_TRUE(script.messages[0].Contains("its page would be larger than 2 MB")) << script.messages[0];
     EXPECT_EQ(FileText("load.log"), "start\n");
 }
 

@@ -303,8 +303,8 @@ TEST_F(WordListDialogs, EntriesPastTheirLimitsAreNamedAndKeptWhole)
     script.paths = {file.path()};
     Press(dialog, LoadButton);
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_TRUE(script.messages[0].Contains("Row 2: the word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwww...\" holds 201 "
-                                            "characters, more than the 200 it may hold"))
+    EXPECT_TRUE(script.messages[0].Contains("Row 2: the word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwww...\" holds 151 "
+                                            "characters, more than the 150 it may hold"))
         << script.messages[0];
     EXPECT_EQ(grid->GetCellValue(1, 0).length(), std::size_t(MaxWordChars + 1));
 
