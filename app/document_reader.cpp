@@ -28,7 +28,7 @@ struct Entry {
 };
 
 // Each line of the list: the word, a TAB and the clue; a line without a TAB
-// is both. Empty lines carry no entry.
+// is both. An empty line gives an empty entry, which a list does not take.
 std::vector<Entry> Entries(const char* text)
 {
     std::vector<Entry> entries;
