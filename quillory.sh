@@ -63,7 +63,7 @@ fuzz)
     # Inputs may reach one byte past the size bound, so every bound is reachable.
     mkdir -p "$fuzz_build/corpus-document"
     cd "$fuzz_build/bin"
-    exec ./fuzz_document -max_len=32769 -timeout=10 -max_total_time="${2:-600}" \
+    exec ./fuzz_document -max_len=2097153 -timeout=10 -max_total_time="${2:-600}" \
          "$fuzz_build/corpus-document" "$top/fuzz/corpus/document"
     ;;
 *)

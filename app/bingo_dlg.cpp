@@ -8,6 +8,7 @@
 
 #include "app/command_edge.h"
 #include "app/control_ids.h"
+#include "app/document_bounds.h"
 #include "app/my_other_grid.h"
 #include "app/puzzle.h"
 #include "app/word_grid.h"
@@ -40,7 +41,7 @@ void BingoDlg::CreateGUIControls()
                                        "staticText");
     m_topRow->Add(m_numCardsLabel, 0, WordListItemFlags, WordListItemBorder);
     // At 50 x 19 pixels GTK has no room to draw the arrow buttons: the control takes the size GTK needs.
-    m_numCards = new wxSpinCtrl(this, ID_NumCards, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 1, 100, 1,
+    m_numCards = new wxSpinCtrl(this, ID_NumCards, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, MinBingoCards, MaxBingoCards, 1,
                                 "wxSpinCtrl");
     m_topRow->Add(m_numCards, 0, WordListItemFlags, WordListItemBorder);
     m_freeSpace = new wxCheckBox(this, ID_FreeSpace, "Use free space", wxDefaultPosition, wxDefaultSize, 0,
@@ -87,7 +88,7 @@ void BingoDlg::OnSaveWordList(wxCommandEvent&)
 void BingoDlg::OnDone(wxCommandEvent&)
 {
     RunCommand(this, [this] {
-        const auto entries = GridEntries(this, m_grid);
+        const auto entries = PuzzleEntries(this, m_grid);
         if (!entries)
             return;
         FinishEntries({m_frame, m_puzzle, BingoPuzzle}, *entries, [&](Puzzle& puzzle, const Dictionary& list) {

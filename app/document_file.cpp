@@ -1,11 +1,10 @@
 #include "app/document_file.h"
 
+#include "app/document_reader.h"
 #include "app/safe_write.h"
 #include "app/text_encoding.h"
 
-namespace {
-
-std::string WithCrLf(const std::string& text)
+std::string DocumentFileText(const std::string& text)
 {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
@@ -17,8 +16,6 @@ std::string WithCrLf(const std::string& text)
     return out;
 }
 
-}  // namespace
-
 std::string CaptionOf(const wxString& path)
 {
     wxString name = path.AfterLast('/');
@@ -27,5 +24,9 @@ std::string CaptionOf(const wxString& path)
 
 std::string WriteDocumentFile(const std::string& path, const std::string& text)
 {
-    return WriteFileSafely(path, WithCrLf(text));
+    const std::string bytes = DocumentFileText(text);
+    DocumentReader reader;
+    if (!reader.Parse(bytes))
+        return "Quillory could not open it again, as " + reader.Failure() + "; the file was left as it was";
+    return WriteFileSafely(path, bytes);
 }

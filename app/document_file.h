@@ -4,9 +4,13 @@
 
 #include <wx/string.h>
 
-// Writes a document the way the program always writes text files: each line
-// feed as CR LF, and safely (see WriteFileSafely).
-// Returns an empty string on success, else what went wrong.
+// The bytes of a document file: the document text with each line feed as
+// CR LF, the way the program always writes text files.
+std::string DocumentFileText(const std::string& text);
+
+// Writes the document file safely (see WriteFileSafely), but only when the
+// reader would open it again: every save can be opened. Returns an empty
+// string on success, else what went wrong.
 std::string WriteDocumentFile(const std::string& path, const std::string& text);
 
 // The tab caption of a document: the part of its path after the last separator.

@@ -5,11 +5,13 @@
 #include <fstream>
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 #include <tinyxml.h>
 
 #include "app/document_bounds.h"
 #include "app/puzzle_content.h"
+#include "engine/alphabet.h"
 #include "engine/grid.h"
 #include "engine/letter_need.h"
 
@@ -22,25 +24,32 @@ const char* TextOf(const TiXmlNode* element)
     return text ? text->Value() : nullptr;
 }
 
-// Each line of a word list: the word, a TAB and the clue; a line without a TAB
-// is both word and clue.
-template <typename OnEntry>
-void ForEachEntry(const char* text, OnEntry entry)
+struct Entry {
+    std::string word;
+    std::string clue;
+};
+
+// Each line of the list: the word, a TAB and the clue; a line without a TAB
+// is both. An empty line gives an empty entry, which a list does not take.
+std::vector<Entry> Entries(const char* text)
 {
+    std::vector<Entry> entries;
     std::istringstream lines(text ? text : "");
     for (std::string line; std::getline(lines, line);) {
         std::string::size_type tab = line.find('\t');
         if (tab == std::string::npos)
-            entry(line, line);
+            entries.push_back({line, line});
         else
-            entry(line.substr(0, tab), line.substr(tab + 1));
+            entries.push_back({line.substr(0, tab), line.substr(tab + 1)});
     }
+    return entries;
 }
 
 Dictionary ReadWordList(const char* text)
 {
     Dictionary list;
-    ForEachEntry(text, [&list](const std::string& word, const std::string& clue) { list.AddWord(word, clue); });
+    for (const Entry& entry : Entries(text))
+        list.AddWord(entry.word, entry.clue);
     return list;
 }
 
@@ -102,13 +111,21 @@ void DropPlacementsOutside(Grid& grid)
     list.erase(std::remove_if(list.begin(), list.end(), outside), list.end());
 }
 
-std::size_t CountEntries(const char* text)
+std::string WordListFailure(const char* text)
 {
-    std::size_t count = 0;
-    std::istringstream lines(text ? text : "");
-    for (std::string line; std::getline(lines, line);)
-        count += line.empty() ? 0 : 1;
-    return count;
+    const std::vector<Entry> entries = Entries(text);
+    const auto count = std::count_if(entries.begin(), entries.end(),
+                                     [](const Entry& e) { return !e.word.empty() || !e.clue.empty(); });
+    if (count > MaxDocumentEntries)
+        return "its word list holds more than " + std::to_string(MaxDocumentEntries) + " entries";
+    for (const Entry& entry : entries) {
+        std::string failure = WordFailure(entry.word);
+        if (failure.empty())
+            failure = ClueFailure(entry.word, entry.clue);
+        if (!failure.empty())
+            return failure;
+    }
+    return "";
 }
 
 bool GridTooLarge(const char* text)
@@ -117,25 +134,60 @@ bool GridTooLarge(const char* text)
     return size && (size->width > MaxDocumentGridSide || size->height > MaxDocumentGridSide);
 }
 
+std::string ChildFailure(const TiXmlElement& child)
+{
+    const std::string name = child.Value();
+    const char* text = TextOf(&child);
+    if (name == "wordlist")
+        return WordListFailure(text);
+    if (name == "title")
+        return TitleFailure(text ? text : "");
+    if (name == "grid" && GridTooLarge(text))
+        return "its grid is larger than " + std::to_string(MaxDocumentGridSide) + " x " +
+               std::to_string(MaxDocumentGridSide) + " cells";
+    return "";
+}
+
 // Counted before anything is built from the document.
 std::string ContentFailure(const TiXmlElement& root)
 {
+    int solutions = 0;
     for (const TiXmlElement* child = root.FirstChildElement(); child; child = child->NextSiblingElement()) {
-        const std::string name = child->Value();
-        if (name == "wordlist" && CountEntries(TextOf(child)) > MaxDocumentEntries)
-            return "its word list holds more than " + std::to_string(MaxDocumentEntries) + " entries";
-        if (name == "grid" && GridTooLarge(TextOf(child)))
-            return "its grid is larger than " + std::to_string(MaxDocumentGridSide) + " x " +
-                   std::to_string(MaxDocumentGridSide) + " cells";
+        if (std::string(child->Value()) == "solution" && ++solutions > MaxDocumentSolutions)
+            return "it holds more than " + std::to_string(MaxDocumentSolutions) + " solutions";
+        std::string failure = ChildFailure(*child);
+        if (!failure.empty())
+            return failure;
     }
     return "";
 }
+
+// Whatever a measured build adds to the alphabet goes again with it.
+class LetterScope {
+public:
+    LetterScope() : before_(Alphabet::LetterCount()) {}
+    ~LetterScope() { Alphabet::GiveBackLetters(before_); }
+    LetterScope(const LetterScope&) = delete;
+    LetterScope& operator=(const LetterScope&) = delete;
+
+private:
+    int before_;
+};
+
+// Builds the page without a window, only to learn whether it may be shown.
+class PageMeasure : public PuzzleContent {
+public:
+    using PuzzleContent::PuzzleContent;
+
+protected:
+    void Show(const std::string&) override {}
+};
 
 // Checked on the bytes, before TinyXML sees them.
 std::string TextFailure(const std::string& text)
 {
     if (text.size() > MaxDocumentBytes)
-        return "it is larger than " + std::to_string(MaxDocumentBytes / 1024) + " KB";
+        return "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
     const int depth = ElementDepth(text);
     if (depth < 0)
         return "it is not a puzzle";
@@ -179,9 +231,36 @@ bool DocumentReader::Parse(const std::string& text)
     document_->Parse(WithLineFeeds(text).c_str());
     root_ = document_->Error() ? nullptr : document_->RootElement();
     failure_ = root_ ? ContentFailure(*root_) : "it is not a puzzle";
+    if (failure_.empty())
+        failure_ = ShownPageFailure();
     if (!failure_.empty())
         root_ = nullptr;
     return root_ != nullptr;
+}
+
+std::string DocumentReader::ShownPageFailure() const
+{
+    LetterScope letters;
+    PageMeasure puzzle(Type());
+    std::ostringstream trace;
+    try {
+        ReadInto(puzzle, trace);
+        Show(puzzle);
+    } catch (const PageTooLarge& refused) {
+        return refused.reason;
+    } catch (const TooManyLetters&) {
+        // The page is never shown: the build that would show it meets the
+        // same limit and tells what the puzzle needs.
+    }
+    return "";
+}
+
+void DocumentReader::Show(PuzzleContent& puzzle) const
+{
+    if (IsRegenerated())
+        puzzle.Generate(puzzle.GetWordList(), puzzle.title);
+    else
+        puzzle.Render(puzzle.title);
 }
 
 PuzzleType DocumentReader::Type() const
@@ -208,10 +287,10 @@ void DocumentReader::CountLetters(LetterNeed& words, LetterNeed& withGrids) cons
     for (const TiXmlElement* child = root_->FirstChildElement(); child; child = child->NextSiblingElement()) {
         const std::string name = child->Value();
         if (name == "wordlist") {
-            ForEachEntry(TextOf(child), [&](const std::string& word, const std::string&) {
-                words.AddWord(word);
-                withGrids.AddWord(word);
-            });
+            for (const Entry& entry : Entries(TextOf(child))) {
+                words.AddWord(entry.word);
+                withGrids.AddWord(entry.word);
+            }
         } else if (name == "grid" && TextOf(child)) {
             withGrids.AddLetters(AsciiGridLetters(TextOf(child)));
         }

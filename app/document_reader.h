@@ -21,7 +21,10 @@ public:
     DocumentReader& operator=(const DocumentReader&) = delete;
 
     // False when the file cannot be read, is not a document, or holds more
-    // than a document may; Failure then says which.
+    // than a document may, its page included; Failure then says which. The
+    // page is built once without a window to measure it, so engine errors of
+    // building it (too many letters) pass through; the alphabet is left as
+    // it was.
     bool LoadFile(const std::string& path);
     bool Parse(const std::string& text);
     const std::string& Failure() const { return failure_; }
@@ -34,13 +37,14 @@ public:
     void CountLetters(LetterNeed& words, LetterNeed& withGrids) const;
     // Whether the puzzle is built again from its list rather than shown from its grid.
     bool IsRegenerated() const;
+    // Shows the puzzle ReadInto filled as opening does: bingo cards and
+    // scrambles built again, the others shown from their grid.
+    void Show(PuzzleContent& puzzle) const;
 
 private:
+    std::string ShownPageFailure() const;
+
     std::unique_ptr<TiXmlDocument> document_;
     const TiXmlElement* root_ = nullptr;
     std::string failure_;
 };
-
-// Limits of the bingo dialog, kept by documents as well.
-constexpr int MinBingoCards = 1;
-constexpr int MaxBingoCards = 100;

@@ -39,22 +39,19 @@ void MyFrame::OnOpen(wxCommandEvent&)
     trace << "start" << std::endl;
     if (path.empty())
         return;
-    DocumentReader reader;
-    if (!reader.LoadFile(std::string(path.fn_str()))) {
-        ShowInformation(this, "The file " + path + " could not be opened: " + reader.Failure() + ".");
-        return;
-    }
-    LetterNeed words, withGrids;
-    reader.CountLetters(words, withGrids);
     RunCommand(this, [&] {
+        DocumentReader reader;
+        if (!reader.LoadFile(std::string(path.fn_str()))) {
+            ShowInformation(this, "The file " + path + " could not be opened: " + reader.Failure() + ".");
+            return;
+        }
+        LetterNeed words, withGrids;
+        reader.CountLetters(words, withGrids);
         WithinLetterLimit(LettersOfDocument(reader.Type(), words, withGrids), [&] {
             auto puzzle = std::make_unique<Puzzle>(reader.Type());
             reader.ReadInto(*puzzle, trace);
             trace << "going set title" << std::endl;
-            if (reader.IsRegenerated())
-                puzzle->Generate(puzzle->GetWordList(), puzzle->title);
-            else
-                puzzle->Render(puzzle->title);
+            reader.Show(*puzzle);
             trace << "going to add" << std::endl;
             AddPuzzlePage(std::move(puzzle), CaptionOf(path));
         });

@@ -3,11 +3,18 @@
 #include <sstream>
 #include <utility>
 
+#include "app/document_bounds.h"
+
 #include "puzzles/bingo_page.h"
 #include "puzzles/crossword_layout.h"
 #include "puzzles/page_text.h"
 #include "puzzles/scramble_page.h"
 #include "puzzles/word_search_generator.h"
+
+PageTooLarge::PageTooLarge(const std::string& reason)
+    : error("The puzzle was not made: " + reason + ". Please use fewer or shorter words and clues."), reason(reason)
+{
+}
 
 PuzzleContent::PuzzleContent(PuzzleType type) : type(type) {}
 
@@ -17,13 +24,25 @@ void PuzzleContent::Generate(Dictionary list, std::string newTitle)
     // the new list go back to the alphabet, and nothing may keep them.
     std::string oldTitle = std::exchange(title, newTitle);
     Dictionary oldList = std::exchange(wordList, list);
+    Grid oldGrid = grid;
+    std::string oldScramble = scramblePage;
     try {
         MakeByType(list);
     } catch (...) {
         title = std::move(oldTitle);
         wordList = std::move(oldList);
+        grid = std::move(oldGrid);
+        scramblePage = std::move(oldScramble);
         throw;
     }
+}
+
+void PuzzleContent::ShowMade(const std::string& page)
+{
+    const std::string failure = PageFailure(page.size());
+    if (!failure.empty())
+        throw PageTooLarge(failure);
+    Show(page);
 }
 
 void PuzzleContent::MakeByType(const Dictionary& list)
@@ -40,7 +59,7 @@ void PuzzleContent::MakeByType(const Dictionary& list)
 void PuzzleContent::Render(const std::string& newTitle)
 {
     if (auto page = PageFor(newTitle)) {
-        Show(*page);
+        ShowMade(*page);
         title = newTitle;
     }
 }
@@ -55,22 +74,22 @@ void PuzzleContent::SetShowSolution(bool show)
 void PuzzleContent::MakeFreeformCrossword(Dictionary list, const std::string& pageTitle)
 {
     grid = CrosswordLayout(list.words).Generate();
-    Show(*PageFor(pageTitle));
+    ShowMade(*PageFor(pageTitle));
 }
 
 // The page always carries the answer outlines; "#load#" decides whether they are drawn.
 void PuzzleContent::MakeWordSearch(Dictionary list, const std::string& pageTitle)
 {
     grid = WordSearchGenerator(list.words).Generate();
-    Show(*PageFor(pageTitle));
+    ShowMade(*PageFor(pageTitle));
 }
 
-void PuzzleContent::MakeBingoCards(Dictionary list) { Show(BuildBingoPage(list, numCards, freeSpace)); }
+void PuzzleContent::MakeBingoCards(Dictionary list) { ShowMade(BuildBingoPage(list, numCards, freeSpace)); }
 
 void PuzzleContent::MakeScramble(Dictionary list)
 {
     scramblePage = BuildScramblePage(list);
-    Show(*PageFor(title));
+    ShowMade(*PageFor(title));
 }
 
 std::optional<std::string> PuzzleContent::PageFor(const std::string& pageTitle)

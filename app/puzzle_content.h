@@ -5,7 +5,15 @@
 
 #include "app/puzzle_type.h"
 #include "engine/dictionary.h"
+#include "engine/error.h"
 #include "engine/grid.h"
+
+// A puzzle whose page would take too long to show is not made.
+class PageTooLarge : public error {
+public:
+    explicit PageTooLarge(const std::string& reason);
+    std::string reason;
+};
 
 // Everything a puzzle document holds and does, apart from the window that
 // shows its pages: the puzzle supplies Show.
@@ -17,9 +25,14 @@ public:
     PuzzleContent& operator=(const PuzzleContent&) = delete;
 
     // Makes a new puzzle of the document's kind from the list and shows it.
+    // Throws PageTooLarge, leaving the document as it was, when its page
+    // would be longer than a page may be.
     void Generate(Dictionary list, std::string newTitle);
-    // Shows the current puzzle again under the title, generating nothing.
+    // Shows the current puzzle again under the title, generating nothing;
+    // refuses a page that is too long as Generate does.
     void Render(const std::string& newTitle);
+    // Only the letters of a crossword's solution change the page, by a few
+    // bytes a cell: no bound is checked.
     void SetShowSolution(bool show);
 
     void MakeFreeformCrossword(Dictionary list, const std::string& pageTitle);
@@ -52,6 +65,7 @@ protected:
 
 private:
     void MakeByType(const Dictionary& list);
+    void ShowMade(const std::string& page);
 };
 
 // The name a document type has in a document file.

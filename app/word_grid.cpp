@@ -1,8 +1,13 @@
 #include "app/word_grid.h"
 
+#include <algorithm>
+
 #include <wx/grid.h>
 #include <wx/msgdlg.h>
+#include <wx/textctrl.h>
 
+#include "app/document_bounds.h"
+#include "app/one_line_text.h"
 #include "app/text_encoding.h"
 #include "engine/dictionary.h"
 
@@ -12,6 +17,40 @@ constexpr int WordColumn = 0;
 constexpr int ClueColumn = 1;
 
 bool HasClueColumn(const wxGrid* grid) { return grid->GetNumberCols() > ClueColumn; }
+
+// Only the length counts here: a character 8 bits cannot hold is refused on its own.
+std::string LengthOnly(const wxString& text) { return ToWindows1252(text).value_or(std::string(text.ToAscii('?'))); }
+
+// What is wrong with the row's entry, as "Row 3: the clue of ...", or nothing;
+// a row without a word is no entry.
+wxString RowFailure(const wxGrid* grid, int row)
+{
+    const std::string word = LengthOnly(CellText(grid, row, WordColumn));
+    if (word.empty())
+        return wxString();
+    std::string failure = WordFailure(word);
+    if (failure.empty())
+        failure = ClueFailure(word, LengthOnly(CellText(grid, row, ClueColumn)));
+    return failure.empty() ? wxString() : wxString::Format("Row %d: ", row + 1) + FromWindows1252(failure) + ".";
+}
+
+const char* const ShortenIt = "Please shorten it: the puzzle cannot be made while it is longer.";
+
+// The message waits until the grid has finished with the cell.
+void GuardEntries(wxGrid* grid)
+{
+    grid->Bind(wxEVT_GRID_EDITOR_CREATED, [](wxGridEditorCreatedEvent& event) {
+        event.Skip();
+        if (auto* box = dynamic_cast<wxTextCtrl*>(event.GetControl()))
+            KeepOnOneLine(box);
+    });
+    grid->Bind(wxEVT_GRID_CELL_CHANGED, [grid](wxGridEvent& event) {
+        event.Skip();
+        const wxString failure = RowFailure(grid, event.GetRow());
+        if (!failure.empty())
+            grid->CallAfter([grid, failure] { TellUser(wxGetTopLevelParent(grid), failure + "\n\n" + ShortenIt); });
+    });
+}
 
 }  // namespace
 
@@ -30,6 +69,7 @@ void CreateWordGrid(wxGrid* grid, int columns)
 {
     StyleWordGrid(grid);
     grid->CreateGrid(MaxWordListEntries, columns, wxGrid::wxGridSelectCells);
+    GuardEntries(grid);
 }
 
 void SetWordColumns(wxGrid* grid)
@@ -68,9 +108,33 @@ wxString CellText(const wxGrid* grid, int row, int col)
 void ShowEntries(wxGrid* grid, const std::vector<WordListEntry>& entries)
 {
     for (std::size_t row = 0; row < entries.size(); ++row) {
-        SetCellText(grid, row, WordColumn, FromWindows1252(entries[row].word));
-        SetCellText(grid, row, ClueColumn, FromWindows1252(entries[row].clue));
+        SetCellText(grid, row, WordColumn, FromWindows1252(OnOneLine(entries[row].word)));
+        SetCellText(grid, row, ClueColumn, FromWindows1252(OnOneLine(entries[row].clue)));
     }
+}
+
+void TellEntriesOverLimit(wxWindow* parent, const wxGrid* grid, int rows)
+{
+    wxString failures;
+    for (int row = 0; row < std::min(rows, grid->GetNumberRows()); ++row) {
+        const wxString failure = RowFailure(grid, row);
+        if (!failure.empty())
+            failures += failure + "\n";
+    }
+    if (!failures.empty())
+        TellUser(parent, "Some entries are longer than they may be:\n\n" + failures + "\n" + ShortenIt);
+}
+
+bool EntriesWithinLimits(wxWindow* parent, const wxGrid* grid, const wxString& heading)
+{
+    for (int row = 0; row < grid->GetNumberRows(); ++row) {
+        const wxString failure = RowFailure(grid, row);
+        if (!failure.empty()) {
+            TellUser(parent, heading + "\n\n" + failure + "\n\n" + ShortenIt);
+            return false;
+        }
+    }
+    return true;
 }
 
 void ShowWordList(wxGrid* grid, const Dictionary& list, bool withClues)

@@ -20,7 +20,9 @@ wxFont TahomaFont();
 // Font, default cell sizes and label sizes of a word grid.
 void StyleWordGrid(wxGrid* grid);
 
-// Styles the grid and gives it a table of MaxWordListEntries rows.
+// Styles the grid and gives it a table of MaxWordListEntries rows. What is
+// typed or pasted into a cell keeps to one line, and an entry that grows past
+// its limit is named to the user when its cell is left.
 void CreateWordGrid(wxGrid* grid, int columns);
 
 // "Word" alone is 250 pixels wide; beside "Clue" it is 100 and "Clue" 150.
@@ -35,8 +37,16 @@ void SetCellText(wxGrid* grid, int row, int col, const wxString& text);
 wxString CellText(const wxGrid* grid, int row, int col);
 
 // Writes the entries into the rows from the top, words and (when there is a
-// clue column) clues.
+// clue column) clues, each on one line.
 void ShowEntries(wxGrid* grid, const std::vector<WordListEntry>& entries);
+
+// Names to the user every entry of the first `rows` rows that is longer than
+// it may be; the text stays as it is.
+void TellEntriesOverLimit(wxWindow* parent, const wxGrid* grid, int rows);
+
+// True when every row is within the limits of an entry; otherwise the user is
+// told of the first that is not, under the heading given.
+bool EntriesWithinLimits(wxWindow* parent, const wxGrid* grid, const wxString& heading);
 
 // Empties the grid and shows the list's words, with their clues when asked.
 void ShowWordList(wxGrid* grid, const Dictionary& list, bool withClues);

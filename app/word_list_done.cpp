@@ -7,14 +7,18 @@
 #include <wx/textctrl.h>
 
 #include "app/command_edge.h"
+#include "app/document_bounds.h"
 #include "app/frame.h"
 #include "app/letter_limit.h"
 #include "app/puzzle.h"
+#include "app/text_encoding.h"
 #include "app/word_grid.h"
 #include "engine/ascii.h"
 #include "engine/dictionary.h"
 
 namespace {
+
+const char* const NotMade = "The puzzle was not made.";
 
 std::string LowerAsciiWord(std::string word)
 {
@@ -68,7 +72,19 @@ std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* title
     const wxString title = titleBox->GetValue();
     if (title.empty())
         return std::string("Untitled Puzzle");
-    return StorableText(parent, title, "The title " + Quoted(title));
+    std::optional<std::string> bytes = StorableText(parent, title, "The title " + Quoted(title));
+    const std::string failure = bytes ? TitleFailure(*bytes) : std::string();
+    if (failure.empty())
+        return bytes;
+    TellUser(parent, "The puzzle was not made: " + FromWindows1252(failure) + ". Please shorten it.");
+    return std::nullopt;
+}
+
+std::optional<std::vector<WordListEntry>> PuzzleEntries(wxWindow* parent, const wxGrid* grid)
+{
+    if (!EntriesWithinLimits(parent, grid, NotMade))
+        return std::nullopt;
+    return GridEntries(parent, grid);
 }
 
 void GenerateOrRender(Puzzle& puzzle, const Dictionary& list, const std::string& title, bool generateEmptyList)
@@ -91,7 +107,7 @@ void FinishEntries(const WordListTarget& target, const std::vector<WordListEntry
 void FinishTitledWordList(const TitledWordListForm& form, const WordListTarget& target, bool generateEmptyList)
 {
     RunCommand(form.dialog, [&] {
-        const auto entries = GridEntries(form.dialog, form.grid);
+        const auto entries = PuzzleEntries(form.dialog, form.grid);
         const auto title = entries ? PuzzleTitle(form.dialog, form.titleBox) : std::nullopt;
         if (!title)
             return;

@@ -39,8 +39,12 @@ struct TitledWordListForm {
 void EndWordListDialog(wxDialog* dialog);
 
 // The title box's text, "Untitled Puzzle" when it is empty; nothing when the
-// text cannot be stored (the user is told).
+// text cannot be stored or is longer than a title may be (the user is told).
 std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* titleBox);
+
+// The grid's entries for a puzzle: nothing when one cannot be stored or is
+// longer than it may be (the user is told which).
+std::optional<std::vector<WordListEntry>> PuzzleEntries(wxWindow* parent, const wxGrid* grid);
 
 // A list with a word (or any list, when asked) generates the puzzle; an empty
 // one only shows it again under the title.

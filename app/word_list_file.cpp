@@ -114,6 +114,7 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
     }
     const WordListReading reading = ReadWordList(in);
     ShowEntries(grid, reading.entries);
+    TellEntriesOverLimit(parent, grid, int(reading.entries.size()));
     if (reading.failed)
         TellUser(parent, "The word list " + Quoted(path) + " could not be read to its end.");
     if (reading.refusedLine > 0)

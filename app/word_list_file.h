@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/document_bounds.h"
+
 class wxGrid;
 class wxWindow;
 
@@ -13,9 +15,6 @@ struct WordListEntry {
     std::string word;
     std::string clue;
 };
-
-// A dialog holds at most this many entries, one per grid row.
-constexpr int MaxWordListEntries = 50;
 
 struct WordListReading {
     std::vector<WordListEntry> entries;  // Windows-1252, whatever the file held

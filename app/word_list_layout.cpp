@@ -1,5 +1,7 @@
 #include "app/word_list_layout.h"
 
+#include <utility>
+
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/sizer.h>
@@ -7,10 +9,27 @@
 #include <wx/textctrl.h>
 
 #include "app/control_ids.h"
+#include "app/document_bounds.h"
+#include "app/one_line_text.h"
 #include "app/text_encoding.h"
 #include "app/word_grid.h"
 
 namespace {
+
+// The user hears of it once, when the title grows past its limit.
+void TellWhenTitleOverLimit(wxTextCtrl* box)
+{
+    box->Bind(wxEVT_TEXT, [box, over = false](wxCommandEvent& event) mutable {
+        event.Skip();
+        const bool wasOver = std::exchange(over, box->GetValue().length() > std::size_t(MaxTitleChars));
+        if (over && !wasOver)
+            box->CallAfter([box] {
+                TellUser(wxGetTopLevelParent(box),
+                         "A title may hold at most " + Thousands(MaxTitleChars) +
+                             " characters. Please shorten it: the puzzle cannot be made while it is longer.");
+            });
+    });
+}
 
 wxButton* AddButton(wxWindow* dialog, wxBoxSizer* row, wxWindowID id, const wxString& label, int x, int width,
                     const wxString& name)
@@ -42,12 +61,14 @@ TitleRow AddTitleRow(wxWindow* dialog, wxBoxSizer* mainSizer)
         new wxTextCtrl(dialog, ID_TitleBox, "", wxPoint(90, 5), wxSize(200, 19), 0, wxDefaultValidator, "WxEdit1");
     // Stretching overrides the centring the other items have.
     title.row->Add(title.box, 0, wxALL | wxEXPAND, WordListItemBorder);
+    KeepOnOneLine(title.box);
+    TellWhenTitleOverLimit(title.box);
     return title;
 }
 
 void ShowPuzzleTitle(wxTextCtrl* titleBox, const std::string& title)
 {
-    titleBox->SetValue(FromWindows1252(title));
+    titleBox->ChangeValue(FromWindows1252(OnOneLine(title)));
     titleBox->SetSelection(0, 0);
 }
 

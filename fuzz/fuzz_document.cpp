@@ -67,17 +67,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckDepthCount(text);
     ResetAlphabet();
-    DocumentReader reader;
-    if (!reader.Parse(text))
-        return 0;
-    PagePuzzle puzzle(reader.Type());
-    std::ostringstream trace;
     try {
+        DocumentReader reader;
+        if (!reader.Parse(text))
+            return 0;
+        PagePuzzle puzzle(reader.Type());
+        std::ostringstream trace;
         reader.ReadInto(puzzle, trace);
-        if (reader.IsRegenerated())
-            puzzle.Generate(puzzle.GetWordList(), puzzle.title);
-        else
-            puzzle.Render(puzzle.title);
+        reader.Show(puzzle);
+        // What was shown, the reader took: no page past the bound.
+        if (puzzle.shownBytes > MaxPageBytes)
+            __builtin_trap();
         puzzle.ToXml();
     } catch (const error&) {
     }

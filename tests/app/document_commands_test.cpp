@@ -8,6 +8,7 @@
 
 #include "app/command_edge.h"
 #include "app/document_bounds.h"
+#include "app/document_reader.h"
 #include "app/control_ids.h"
 #include "app/frame.h"
 #include "app/puzzle.h"
@@ -160,15 +161,25 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
         const std::string edge = "+" + Repeated("---+", width) + "\n";
         return freeform("<grid>" + edge + Repeated("|" + Repeated("   |", width) + "\n" + edge, height) + "</grid>");
     };
-    auto title = [&](std::size_t n) { return freeform("<title>" + std::string(n, 't') + "</title>"); };
+    auto comment = [&](std::size_t n) { return freeform("<!--" + std::string(n, '-') + "-->"); };
+    auto entry = [&](const std::string& word, const std::string& clue) {
+        return freeform("<wordlist>ant\tclue\n" + word + "\t" + clue + "\n</wordlist>");
+    };
     const std::tuple<std::function<std::string(std::size_t)>, std::size_t, const char*> cases[] = {
-        {[&](auto n) { return title(n - title(0).size()); }, MaxDocumentBytes, "larger than 32 KB"},
+        {[&](auto n) { return comment(n - comment(0).size()); }, MaxDocumentBytes, "larger than 2 MB"},
         {[&](auto n) { return freeform(Repeated("<a>", n - 1) + Repeated("</a>", n - 1)); }, MaxDocumentDepth,
          "nest more than 100 levels"},
         {[&](auto n) { return freeform("<wordlist>" + Repeated("ant\tclue\n", n) + "</wordlist>"); },
          MaxDocumentEntries, "more than 1000 entries"},
+        {[&](auto n) { return freeform(Repeated("<solution x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\"/>", n)); },
+         MaxDocumentSolutions, "more than 1000 solutions"},
         {[&](auto n) { return grid(n, 1); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
         {[&](auto n) { return grid(1, n); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
+        {[&](auto n) { return entry(std::string(n, 'w'), "clue"); }, MaxWordChars, "more than the 150 it may hold"},
+        {[&](auto n) { return entry("wasp", Repeated("&amp;", n)); }, MaxClueChars,
+         "the clue of the word \"wasp\" holds 5,001 characters, more than the 5,000 it may hold"},
+        {[&](auto n) { return freeform("<title>" + std::string(n, 't') + "</title>"); }, MaxTitleChars,
+         "the title holds 501 characters"},
     };
     const std::string path = folder + "/bound.qzl";
     for (const auto& [document, limit, bound] : cases) {
@@ -184,6 +195,57 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
         EXPECT_EQ(FileText("load.log"), "start\n");
         ASSERT_EQ(frame.m_notebook->GetPageCount(), 1u);
     }
+}
+
+// A word search whose one word is found a thousand times shows its clue a
+// thousand times: the page, not the file, is what takes time to show. Open
+// takes the longest clue whose page is within the bound and refuses one
+// character more, as the reader does without a window.
+TEST_F(DocumentCommandsTest, APageLongerThanTheBoundIsRefused)
+{
+    auto document = [](std::size_t clue) {
+        return "<document type=\"wordsearch\"><wordlist>ab\t" + std::string(clue, 'c') +
+               "\n</wordlist><title>Found</title><grid>+---+---+\n| a | b |\n+---+---+\n</grid>" +
+               Repeated("<solution x1=\"0\" y1=\"0\" x2=\"1\" y2=\"0\"/>", MaxDocumentSolutions) + "</document>";
+    };
+    std::size_t fits = 0, past = MaxClueChars;
+    ASSERT_FALSE(DocumentReader().Parse(document(past)));
+    while (past - fits > 1) {
+        const std::size_t middle = (fits + past) / 2;
+        (DocumentReader().Parse(document(middle)) ? fits : past) = middle;
+    }
+    const std::string path = folder + "/found.qzl";
+    std::ofstream(path, std::ios::binary) << document(fits);
+    Puzzle* opened = Open(path);
+    ASSERT_NE(opened, nullptr);
+    const std::size_t page = opened->PageFor(opened->title)->size();
+    EXPECT_LE(page, MaxPageBytes);
+    EXPECT_GT(page + MaxDocumentSolutions, MaxPageBytes) << "one more character a clue would pass the bound";
+
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << document(past);
+    ASSERT_TRUE(script.messages.empty());
+    EXPECT_EQ(Open(path), nullptr);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_TRUE(script.messages[0].Contains("its page would be larger than 2 MB")) << script.messages[0];
+    EXPECT_EQ(FileText("load.log"), "start\n");
+}
+
+// A puzzle made outside the dialogs' limits cannot be saved: the old file stays.
+TEST_F(DocumentCommandsTest, SaveRefusesWhatOpenWouldRefuse)
+{
+    Dictionary list;
+    list.AddWord("essay", std::string(MaxClueChars + 1, 'e'));
+    Puzzle* puzzle = AddGeneratedPuzzle(std::make_unique<Puzzle>(FreeformPuzzle), list, "Too long");
+    const std::string path = folder + "/kept.qzl";
+    std::ofstream(path) << "the old file";
+    Save(path);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_TRUE(script.messages[0].Contains("could not be saved") &&
+                script.messages[0].Contains("the clue of the word \"essay\" holds 5,001 characters"))
+        << script.messages[0];
+    EXPECT_EQ(FileText(path), "the old file");
+    EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
+    EXPECT_EQ(puzzle->wordList.WordCount(), 1);
 }
 
 // Neither an engine error nor any other exception ends the program.

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/document_bounds.h"
 #include "app/recording_puzzle.h"
 #include "engine/alphabet.h"
 #include "support/count_of.h"
@@ -22,6 +23,27 @@ protected:
     }
     Dictionary list;
 };
+
+// A page past the bound is refused after the puzzle was made anew: the
+// document keeps its list, title, grid and stored scramble, and shows nothing.
+TEST_F(PuzzleContentTest, APageTooLongToShowLeavesTheDocumentAsItWas)
+{
+    for (PuzzleType type : {FreeformPuzzle, WordSearchPuzzle, ScramblePuzzle}) {
+        SCOPED_TRACE(type);
+        RecordingPuzzle puzzle(type);
+        puzzle.Generate(list, "Fruit");
+        const std::string saved = puzzle.ToXml(), scramble = puzzle.scramblePage;
+        Dictionary essays;
+        for (const char* word : {"apple", "banana", "cherry"})
+            essays.AddWord(word, std::string(MaxPageBytes / 2, 'x'));
+        EXPECT_THROW(puzzle.Generate(essays, "Essays"), PageTooLarge);
+        EXPECT_EQ(puzzle.ToXml(), saved);
+        EXPECT_EQ(puzzle.scramblePage, scramble);
+        EXPECT_EQ(puzzle.shown.size(), 1u);
+        EXPECT_THROW(puzzle.Render(std::string(MaxPageBytes, 't')), PageTooLarge);
+        EXPECT_EQ(puzzle.title, "Fruit");
+    }
+}
 
 TEST_F(PuzzleContentTest, WordSearchSolutionDecidesWhetherOutlinesAreDrawn)
 {

@@ -2,6 +2,7 @@
 // as the user does it.
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/clipbrd.h>
 #include <wx/spinctrl.h>
 
 #include <vector>
@@ -92,6 +93,24 @@ TEST_F(WordGridTyping, AClickOnAnotherCellWhileEditingOpensThatCellForTyping)
     EXPECT_EQ(grid->GetCellValue(0, 0), "plum");
     EXPECT_EQ(grid->GetCellValue(2, 1), "purple");
     EXPECT_TRUE(pressed.empty());
+}
+
+// F2 and Ctrl+V in a clue cell, Ctrl+V in the title box: the lines and the
+// TAB of the pasted text arrive as blanks.
+TEST_F(WordGridTyping, PastedLinesAndTabsArriveAsBlanks)
+{
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject("first line of clue\nsecond line\tafter tab"));
+    wxTheClipboard->Close();
+    ClickAt(CellCentre(0, 1));
+    Key(WXK_F2);
+    Key('v', wxMOD_CONTROL);
+    Key(WXK_RETURN);
+    EXPECT_EQ(grid->GetCellValue(0, 1), "first line of clue second line after tab");
+
+    ClickAt(Centre(ID_TitleBox));
+    Key('v', wxMOD_CONTROL);
+    EXPECT_EQ(TitleOf(dialog), "first line of clue second line after tab");
 }
 
 using BingoTyping = DialogUnderTest<BingoDlg>;

@@ -1,16 +1,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "app/bingo_dlg.h"
 #include "app/control_ids.h"
+#include "app/document_bounds.h"
 #include "app/frame.h"
 #include "app/letter_limit.h"
 #include "app/puzzle.h"
 #include "app/word_list_dlg.h"
 #include "app/word_search_dlg.h"
 #include "dialog_script.h"
+#include <wx/textctrl.h>
 #include "engine/alphabet.h"
 #include "support/temp_file.h"
 
@@ -387,4 +392,71 @@ TEST_F(WordListDialogs, CancelAndTheCloseBoxMakeNoDocument)
     closed->Close();
     EXPECT_TRUE(IsClosing(closed));
     EXPECT_EQ(TabCount(), 0u);
+}
+
+namespace {
+
+// Typed into the cell's editor and confirmed, as the user leaves the cell.
+void EditCell(wxGrid* grid, int row, int col, const wxString& text)
+{
+    grid->SetGridCursor(row, col);
+    grid->EnableCellEditControl();
+    const wxGridCellEditorPtr editor(grid->GetCellEditor(row, col));
+    dynamic_cast<wxTextCtrl*>(editor->GetControl())->SetValue(text);
+    grid->DisableCellEditControl();
+}
+
+}  // namespace
+
+// The user hears of an entry past its limit when it is made or loaded, by row
+// and limit; nothing is cut, and no puzzle is made until it is shortened.
+TEST_F(WordListDialogs, EntriesPastTheirLimitsAreNamedAndKeptWhole)
+{
+    auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+    dialog->Show();
+    wxGrid* grid = WordGrid(dialog);
+    TempFile file("ant\tshort\r\n" + std::string(MaxWordChars + 1, 'w') + "\tclue\r\n");
+    script.paths = {file.path()};
+    Press(dialog, LoadButton);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_TRUE(script.messages[0].Contains("Row 2: the word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwww...\" holds 151 "
+                                            "characters, more than the 150 it may hold"))
+        << script.messages[0];
+    EXPECT_EQ(grid->GetCellValue(1, 0).length(), std::size_t(MaxWordChars + 1));
+
+    const wxString longClue(MaxClueChars + 1, 'c');
+    EditCell(grid, 0, 1, longClue);
+    PumpUntil([&] { return script.messages.size() > 1; }, 1000);
+    ASSERT_EQ(script.messages.size(), 2u);
+    EXPECT_TRUE(script.messages[1].Contains("Row 1: the clue of the word \"ant\" holds 5,001 characters, more than "
+                                            "the 5,000 it may hold"))
+        << script.messages[1];
+    EXPECT_EQ(grid->GetCellValue(0, 1), longClue);
+
+    TypeTitle(dialog, wxString(MaxTitleChars + 1, 't'));
+    PumpUntil([&] { return script.messages.size() > 2; }, 1000);
+    ASSERT_EQ(script.messages.size(), 3u);
+    EXPECT_TRUE(script.messages[2].Contains("A title may hold at most 500 characters")) << script.messages[2];
+
+    // Done names the first entry past its limit, then the title.
+    const std::pair<const char*, std::function<void()>> refusals[] = {
+        {"Row 1: the clue of the word \"ant\"", [&] { grid->SetCellValue(0, 1, wxString(MaxClueChars, 'c')); }},
+        {"Row 2: the word", [&] { grid->SetCellValue(1, 0, "bee"); }},
+        {"the title holds 501 characters", [&] { TypeTitle(dialog, wxString(MaxTitleChars, 't')); }},
+    };
+    for (const auto& [named, shorten] : refusals) {
+        script.messages.clear();
+        Press(dialog, DoneButton);
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_TRUE(script.messages[0].StartsWith("The puzzle was not made")) << script.messages[0];
+        EXPECT_TRUE(script.messages[0].Contains(named)) << script.messages[0];
+        EXPECT_FALSE(IsClosing(dialog));
+        EXPECT_EQ(TabCount(), 0u);
+        shorten();
+    }
+    script.messages.clear();
+    Press(dialog, DoneButton);
+    EXPECT_TRUE(script.messages.empty());
+    EXPECT_TRUE(IsClosing(dialog));
+    EXPECT_EQ(OnlyPuzzle().wordList.ClueFor("ant").size(), std::size_t(MaxClueChars));
 }
