@@ -16,6 +16,12 @@ constexpr int MaxTitleChars = 500;
 // A dialog holds at most this many entries, one per grid row.
 constexpr int MaxWordListEntries = 50;
 
+// A word list file is read up to this size, far more than a full grid takes
+// even as UTF-8 (3 bytes a character at most); a larger one is not read at all.
+constexpr std::size_t MaxWordListFileBytes = 2 * 1024 * 1024;
+static_assert(3 * MaxWordListEntries * (MaxWordChars + 1 + MaxClueChars + 2) < MaxWordListFileBytes,
+              "the dialogs must load every word list they save");
+
 // Limits of the bingo dialog, kept by documents as well.
 constexpr int MinBingoCards = 1;
 constexpr int MaxBingoCards = 100;

@@ -34,7 +34,7 @@ wxString RowFailure(const wxGrid* grid, int row)
     return failure.empty() ? wxString() : wxString::Format("Row %d: ", row + 1) + FromWindows1252(failure) + ".";
 }
 
-const char* const ShortenIt = "Please shorten it: the puzzle cannot be made while it is longer.";
+const char* const ShortenIt = "Please shorten it: no puzzle or word list file is made while it is longer.";
 
 // The message waits until the grid has finished with the cell.
 void GuardEntries(wxGrid* grid)
@@ -111,18 +111,6 @@ void ShowEntries(wxGrid* grid, const std::vector<WordListEntry>& entries)
         SetCellText(grid, row, WordColumn, FromWindows1252(OnOneLine(entries[row].word)));
         SetCellText(grid, row, ClueColumn, FromWindows1252(OnOneLine(entries[row].clue)));
     }
-}
-
-void TellEntriesOverLimit(wxWindow* parent, const wxGrid* grid, int rows)
-{
-    wxString failures;
-    for (int row = 0; row < std::min(rows, grid->GetNumberRows()); ++row) {
-        const wxString failure = RowFailure(grid, row);
-        if (!failure.empty())
-            failures += failure + "\n";
-    }
-    if (!failures.empty())
-        TellUser(parent, "Some entries are longer than they may be:\n\n" + failures + "\n" + ShortenIt);
 }
 
 bool EntriesWithinLimits(wxWindow* parent, const wxGrid* grid, const wxString& heading)

@@ -40,10 +40,6 @@ wxString CellText(const wxGrid* grid, int row, int col);
 // clue column) clues, each on one line.
 void ShowEntries(wxGrid* grid, const std::vector<WordListEntry>& entries);
 
-// Names to the user every entry of the first `rows` rows that is longer than
-// it may be; the text stays as it is.
-void TellEntriesOverLimit(wxWindow* parent, const wxGrid* grid, int rows);
-
 // True when every row is within the limits of an entry; otherwise the user is
 // told of the first that is not, under the heading given.
 bool EntriesWithinLimits(wxWindow* parent, const wxGrid* grid, const wxString& heading);

@@ -15,15 +15,22 @@
 
 namespace {
 
-// The file's bytes; `failed` when the stream broke before their end.
+// The file's bytes, one past the bound at most; `failed` when the stream broke
+// before their end.
 std::string ReadBytes(std::istream& in, bool& failed)
 {
     std::string bytes;
     char chunk[4096];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+    while (bytes.size() <= MaxWordListFileBytes && (in.read(chunk, sizeof chunk) || in.gcount() > 0))
         bytes.append(chunk, std::size_t(in.gcount()));
     failed = in.bad();
     return bytes;
+}
+
+std::string LengthFailure(const WordListEntry& entry)
+{
+    const std::string failure = WordFailure(entry.word);
+    return failure.empty() ? ClueFailure(entry.word, entry.clue) : failure;
 }
 
 // Windows' Notepad saves "Unicode" as UTF-16 behind a byte order mark; such a
@@ -67,12 +74,42 @@ void DropByteOrderMark(std::vector<std::string>& lines)
         lines[0].erase(0, 3);
 }
 
+// What the user hears of a reading besides its entries, one message each.
+std::vector<wxString> ReadingNotes(const WordListReading& reading, const wxString& quotedPath)
+{
+    std::vector<wxString> notes;
+    if (reading.failed)
+        notes.push_back("The word list " + quotedPath + " could not be read to its end.");
+    if (reading.refusedLine > 0 && reading.tooLong.empty())
+        notes.push_back(wxString::Format("Line %d of the word list %s holds a character that a word list cannot "
+                                         "store, so loading stopped there. Please change it and load the file again.",
+                                         reading.refusedLine, quotedPath));
+    if (reading.refusedLine > 0 && !reading.tooLong.empty())
+        notes.push_back(wxString::Format("Line %d of the word list %s is too long: ", reading.refusedLine,
+                                         quotedPath) +
+                        FromWindows1252(reading.tooLong) +
+                        ". Loading stopped there. Please shorten it and load the file again.");
+    if (reading.entries.empty() && !reading.failed && reading.refusedLine == 0)
+        notes.push_back("The word list " + quotedPath +
+                        " holds no word to load: each line needs a word, then a TAB, then the clue.");
+    if (reading.leftOut > 0)
+        notes.push_back(wxString::Format("The word list %s holds more entries than the %d rows: the first %d were "
+                                         "loaded and the other %d left out.",
+                                         quotedPath, MaxWordListEntries, MaxWordListEntries, reading.leftOut));
+    return notes;
+}
+
 }  // namespace
 
 WordListReading ReadWordList(std::istream& in)
 {
     WordListReading reading;
-    std::vector<std::string> lines = SplitLines(WithoutUtf16(ReadBytes(in, reading.failed)));
+    std::string bytes = ReadBytes(in, reading.failed);
+    if (bytes.size() > MaxWordListFileBytes) {
+        reading.tooLarge = true;
+        return reading;
+    }
+    std::vector<std::string> lines = SplitLines(WithoutUtf16(std::move(bytes)));
     const bool utf8 = IsUtf8BeyondAscii(lines);
     if (utf8)
         DropByteOrderMark(lines);
@@ -89,7 +126,13 @@ WordListReading ReadWordList(std::istream& in)
             break;
         }
         const auto tab = line->find('\t');
-        reading.entries.push_back({line->substr(0, tab), line->substr(tab + 1)});
+        WordListEntry entry{line->substr(0, tab), line->substr(tab + 1)};
+        reading.tooLong = LengthFailure(entry);
+        if (!reading.tooLong.empty()) {
+            reading.refusedLine = int(i) + 1;
+            break;
+        }
+        reading.entries.push_back(std::move(entry));
     }
     return reading;
 }
@@ -113,25 +156,21 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
         return;
     }
     const WordListReading reading = ReadWordList(in);
+    if (reading.tooLarge) {
+        TellUser(parent, "The word list " + Quoted(path) + " is larger than " +
+                             Thousands(MaxWordListFileBytes / (1024 * 1024)) +
+                             " MB, far more than a word list holds, so it was not loaded.");
+        return;
+    }
     ShowEntries(grid, reading.entries);
-    TellEntriesOverLimit(parent, grid, int(reading.entries.size()));
-    if (reading.failed)
-        TellUser(parent, "The word list " + Quoted(path) + " could not be read to its end.");
-    if (reading.refusedLine > 0)
-        TellUser(parent, wxString::Format("Line %d of the word list %s holds a character that a word list cannot "
-                                          "store, so loading stopped there. Please change it and load the file again.",
-                                          reading.refusedLine, Quoted(path)));
-    if (reading.entries.empty() && !reading.failed && reading.refusedLine == 0)
-        TellUser(parent, "The word list " + Quoted(path) + " holds no word to load: each line needs a word, then a "
-                                                           "TAB, then the clue.");
-    if (reading.leftOut > 0)
-        TellUser(parent, wxString::Format("The word list %s holds more entries than the %d rows: the first %d were "
-                                          "loaded and the other %d left out.",
-                                          Quoted(path), MaxWordListEntries, MaxWordListEntries, reading.leftOut));
+    for (const wxString& note : ReadingNotes(reading, Quoted(path)))
+        TellUser(parent, note);
 }
 
 void SaveWordListFile(wxWindow* parent, wxGrid* grid)
 {
+    if (!EntriesWithinLimits(parent, grid, "The word list was not saved."))
+        return;
     const auto entries = GridEntries(parent, grid);
     if (!entries)
         return;

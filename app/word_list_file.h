@@ -19,8 +19,11 @@ struct WordListEntry {
 struct WordListReading {
     std::vector<WordListEntry> entries;  // Windows-1252, whatever the file held
     int leftOut = 0;                     // entries past the grid's rows
-    int refusedLine = 0;  // from 1: the line with a character Windows-1252 cannot hold, where reading stopped
-    bool failed = false;  // the stream broke before its end
+    int refusedLine = 0;  // from 1: the line where reading stopped
+    std::string tooLong;  // why it stopped, when its entry is longer than it may be; else a character
+                          // Windows-1252 cannot hold
+    bool tooLarge = false;  // the file is larger than MaxWordListFileBytes; nothing is read
+    bool failed = false;    // the stream broke before its end
 };
 
 // The entries of a word list file, at most MaxWordListEntries of them. A line
@@ -29,7 +32,8 @@ struct WordListReading {
 // starts with a UTF-16 byte order mark, of either byte order, is read as
 // UTF-16; one that is UTF-8 with at least one character beyond ASCII as UTF-8
 // (a Windows-1252 file with accents practically never is); any other as
-// Windows-1252.
+// Windows-1252. An entry longer than it may be stops the reading at its line,
+// as a character Windows-1252 cannot hold does: the grid could not show it.
 WordListReading ReadWordList(std::istream& in);
 
 // Each entry with a word, as word, TAB, clue, CR LF.
@@ -39,5 +43,6 @@ void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries)
 // the top, keeping the rows below what the file fills.
 void LoadWordListFile(wxWindow* parent, wxGrid* grid);
 
-// The dialogs' "Save word list": writes the grid's rows to a chosen file.
+// The dialogs' "Save word list": writes the grid's rows to a chosen file,
+// unless an entry is longer than it may be (loading would stop at it).
 void SaveWordListFile(wxWindow* parent, wxGrid* grid);

@@ -409,20 +409,25 @@ void EditCell(wxGrid* grid, int row, int col, const wxString& text)
 }  // namespace
 
 // The user hears of an entry past its limit when it is made or loaded, by row
-// and limit; nothing is cut, and no puzzle is made until it is shortened.
+// or line and limit; nothing typed is cut, and no puzzle or word list file is
+// made until it is shortened. Loading stops at such an entry: a grid cell
+// holding megabytes takes seconds to draw.
 TEST_F(WordListDialogs, EntriesPastTheirLimitsAreNamedAndKeptWhole)
 {
     auto* dialog = Open<WordListDlg>(FreeformPuzzle);
     dialog->Show();
     wxGrid* grid = WordGrid(dialog);
-    TempFile file("ant\tshort\r\n" + std::string(MaxWordChars + 1, 'w') + "\tclue\r\n");
+    TempFile file("ant\tshort\r\n" + std::string(MaxWordChars + 1, 'w') + "\tclue\r\nbee\tlast\r\n");
     script.paths = {file.path()};
     Press(dialog, LoadButton);
     ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_TRUE(script.messages[0].Contains("Row 2: the word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwww...\" holds 151 "
+    EXPECT_TRUE(script.messages[0].Contains("Line 2 of the word list") &&
+                script.messages[0].Contains("the word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwww...\" holds 151 "
                                             "characters, more than the 150 it may hold"))
         << script.messages[0];
-    EXPECT_EQ(grid->GetCellValue(1, 0).length(), std::size_t(MaxWordChars + 1));
+    EXPECT_EQ(grid->GetCellValue(0, 0), "ant");
+    EXPECT_EQ(grid->GetCellValue(1, 0), "");
+    grid->SetCellValue(1, 0, wxString(MaxWordChars + 1, 'w'));
 
     const wxString longClue(MaxClueChars + 1, 'c');
     EditCell(grid, 0, 1, longClue);
@@ -432,6 +437,16 @@ TEST_F(WordListDialogs, EntriesPastTheirLimitsAreNamedAndKeptWhole)
                                             "the 5,000 it may hold"))
         << script.messages[1];
     EXPECT_EQ(grid->GetCellValue(0, 1), longClue);
+
+    TempFile kept("kept");
+    script.paths = {kept.path()};
+    Press(dialog, SaveButton);
+    ASSERT_EQ(script.messages.size(), 3u);
+    EXPECT_TRUE(script.messages[2].StartsWith("The word list was not saved") &&
+                script.messages[2].Contains("Row 1: the clue of the word \"ant\""))
+        << script.messages[2];
+    EXPECT_EQ(FileText(kept.path()), "kept");
+    script.messages.pop_back();
 
     TypeTitle(dialog, wxString(MaxTitleChars + 1, 't'));
     PumpUntil([&] { return script.messages.size() > 2; }, 1000);

@@ -109,6 +109,43 @@ TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
     }
 }
 
+// An entry longer than it may be stops the reading at its line, as the
+// largest entries the dialogs save do not; a file larger than the bound is
+// not read at all, one at the bound is.
+TEST(WordListFileRead, EntriesPastTheirLimitsStopTheReadingAndHugeFilesAreNotRead)
+{
+    const std::string longest = std::string(MaxWordChars, 'w') + "\t" + std::string(MaxClueChars, 'c') + "\r\n";
+    struct Case {
+        std::string text;
+        std::size_t entries;
+        int refusedLine;
+        const char* named;
+    };
+    const Case cases[] = {
+        {longest + longest, 2, 0, ""},
+        {longest + std::string(MaxWordChars + 1, 'w') + "\tclue\r\n" + longest, 1, 2, "the word \"www"},
+        {"ant\t" + std::string(MaxClueChars + 1, 'c') + "\r\n" + longest, 0, 1, "the clue of the word \"ant\""},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.text);
+        const WordListReading reading = ReadWordList(in);
+        EXPECT_EQ(reading.entries.size(), c.entries);
+        EXPECT_EQ(reading.refusedLine, c.refusedLine);
+        EXPECT_EQ(reading.tooLong.rfind(c.named, 0), 0u) << reading.tooLong;
+    }
+
+    std::string atBound;
+    while (atBound.size() + longest.size() <= MaxWordListFileBytes)
+        atBound += longest;
+    atBound += std::string(MaxWordListFileBytes - atBound.size(), '\n');
+    for (const std::string& text : {atBound, atBound + "x"}) {
+        std::istringstream in(text);
+        const WordListReading reading = ReadWordList(in);
+        EXPECT_EQ(reading.tooLarge, text.size() > MaxWordListFileBytes);
+        EXPECT_EQ(reading.entries.size(), reading.tooLarge ? 0u : std::size_t(MaxWordListEntries));
+    }
+}
+
 TEST(WordListFileWrite, WritesCrLfLinesAndSkipsEntriesWithoutAWord)
 {
     std::ostringstream out;
