@@ -199,11 +199,11 @@ std::string LengthFailure(const std::string& named, const std::string& text, int
 
 }  // namespace
 
-std::string WordFailure(const std::string& word) { return LengthFailure("the word " + Named(word), word, MaxWordChars); }
-
-std::string ClueFailure(const std::string& word, const std::string& clue)
+// The word's failure comes first.
+std::string EntryFailure(const std::string& word, const std::string& clue)
 {
-    return LengthFailure("the clue of the word " + Named(word), clue, MaxClueChars);
+    const std::string failure = LengthFailure("the word " + Named(word), word, MaxWordChars);
+    return failure.empty() ? LengthFailure("the clue of the word " + Named(word), clue, MaxClueChars) : failure;
 }
 
 std::string TitleFailure(const std::string& title) { return LengthFailure("the title", title, MaxTitleChars); }

@@ -75,8 +75,7 @@ int ElementDepth(const std::string& text);
 // What is wrong with an entry or a title, as it would follow "could not be
 // opened: "; empty when it is within its limit. Lengths are in characters of
 // the 8-bit text.
-std::string WordFailure(const std::string& word);
-std::string ClueFailure(const std::string& word, const std::string& clue);
+std::string EntryFailure(const std::string& word, const std::string& clue);
 std::string TitleFailure(const std::string& title);
 
 // The same for a page of that many bytes.

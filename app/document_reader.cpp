@@ -119,9 +119,7 @@ std::string WordListFailure(const char* text)
     if (count > MaxDocumentEntries)
         return "its word list holds more than " + std::to_string(MaxDocumentEntries) + " entries";
     for (const Entry& entry : entries) {
-        std::string failure = WordFailure(entry.word);
-        if (failure.empty())
-            failure = ClueFailure(entry.word, entry.clue);
+        const std::string failure = EntryFailure(entry.word, entry.clue);
         if (!failure.empty())
             return failure;
     }

@@ -28,9 +28,7 @@ wxString RowFailure(const wxGrid* grid, int row)
     const std::string word = LengthOnly(CellText(grid, row, WordColumn));
     if (word.empty())
         return wxString();
-    std::string failure = WordFailure(word);
-    if (failure.empty())
-        failure = ClueFailure(word, LengthOnly(CellText(grid, row, ClueColumn)));
+    const std::string failure = EntryFailure(word, LengthOnly(CellText(grid, row, ClueColumn)));
     return failure.empty() ? wxString() : wxString::Format("Row %d: ", row + 1) + FromWindows1252(failure) + ".";
 }
 

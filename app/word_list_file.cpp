@@ -27,11 +27,6 @@ std::string ReadBytes(std::istream& in, bool& failed)
     return bytes;
 }
 
-std::string LengthFailure(const WordListEntry& entry)
-{
-    const std::string failure = WordFailure(entry.word);
-    return failure.empty() ? ClueFailure(entry.word, entry.clue) : failure;
-}
 
 // Windows' Notepad saves "Unicode" as UTF-16 behind a byte order mark; such a
 // file is read as the UTF-8 of its text, any other as it is.
@@ -127,7 +122,7 @@ WordListReading ReadWordList(std::istream& in)
         }
         const auto tab = line->find('\t');
         WordListEntry entry{line->substr(0, tab), line->substr(tab + 1)};
-        reading.tooLong = LengthFailure(entry);
+        reading.tooLong = EntryFailure(entry.word, entry.clue);
         if (!reading.tooLong.empty()) {
             reading.refusedLine = int(i) + 1;
             break;
