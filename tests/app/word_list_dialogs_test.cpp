@@ -17,6 +17,7 @@
 #include "dialog_script.h"
 #include <wx/textctrl.h>
 #include "engine/alphabet.h"
+#include "support/count_of.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -229,6 +230,22 @@ TEST_F(WordListDialogs, DoneOnAnEmptyGrid)
     EXPECT_EQ(OnlyPuzzle().type, BingoPuzzle);
     EXPECT_EQ(OnlyPuzzle().wordList.WordCount(), 0);
     EXPECT_TRUE(OnlyPuzzle().freeSpace);
+}
+
+// Loaded or typed, in any case, a word stands once on each card.
+TEST_F(WordListDialogs, BingoCardsNameARepeatedWordOnce)
+{
+    auto* dialog = new BingoDlg(&frame, WordListDialogId, "");
+    TempFile file("cat\t\r\nCat\t\r\n");
+    script.paths = {file.path()};
+    Press(dialog, LoadButton);
+    TypeRow(dialog, 2, "CAT");
+    TypeRow(dialog, 3, "dog");
+    dialog->SetNumCards(2);
+    Press(dialog, DoneButton);
+
+    ASSERT_TRUE(PageShows(OnlyPuzzle(), "dog"));
+    EXPECT_EQ(CountOf(RenderedText(OnlyPuzzle()), "cat"), 2);
 }
 
 // Without "Use clues" a word search keeps no clue: see the side panel's edit test.
