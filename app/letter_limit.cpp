@@ -79,10 +79,14 @@ wxString CannotBeMade(const PuzzleLetters& needs)
     return text << "\n\n" << LeaveOutAdvice;
 }
 
-// The puzzle fits in a run of its own.
+// The puzzle fits in a run of its own. A letter none of the words holds came
+// from the filling, which the teacher did not type.
 wxString FitsAfterARestart(const TooManyLetters& failure, const PuzzleLetters& needs, int lettersInUse)
 {
-    wxString text = CharacterSubject(failure.refused) + InUse(lettersInUse);
+    wxString text = CharacterSubject(failure.refused);
+    if (needs.fillersOnly.find(failure.refused) != std::string::npos)
+        text << ", one of those that fill the rest of the grid,";
+    text << InUse(lettersInUse);
     text << (needs.fromDocument ? " This document needs " : " This list needs ") << needs.total;
     if (!needs.fromDocument)
         text << " as " << KindName(needs.type);
@@ -98,15 +102,20 @@ PuzzleLetters LettersOfList(PuzzleType type, const std::vector<std::string>& wor
     for (const std::string& word : words)
         need.AddWord(word);
     const int wordLetters = need.Count();
+    std::string fillersOnly;
     if (type == WordSearchPuzzle)
-        for (char c = WordSearchGenerator::FirstFiller; c <= WordSearchGenerator::LastFiller; ++c)
+        for (char c = WordSearchGenerator::FirstFiller; c <= WordSearchGenerator::LastFiller; ++c) {
+            const int before = need.Count();
             need.AddLetters(std::string(1, c));
-    return {type, false, wordLetters, need.Count()};
+            if (need.Count() > before)
+                fillersOnly += c;
+        }
+    return {type, false, wordLetters, need.Count(), fillersOnly};
 }
 
 PuzzleLetters LettersOfDocument(PuzzleType type, const LetterNeed& words, const LetterNeed& withGrid)
 {
-    return {type, true, words.Count(), withGrid.Count()};
+    return {type, true, words.Count(), withGrid.Count(), ""};
 }
 
 void WithinLetterLimit(const PuzzleLetters& needs, const std::function<void()>& build)

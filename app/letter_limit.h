@@ -22,6 +22,8 @@ struct PuzzleLetters {
     bool fromDocument;
     int words;
     int total;
+    // The filler letters of a new word search that its words lack.
+    std::string fillersOnly;
 };
 
 PuzzleLetters LettersOfList(PuzzleType type, const std::vector<std::string>& words);

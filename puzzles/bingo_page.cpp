@@ -1,6 +1,7 @@
 #include "puzzles/bingo_page.h"
 
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -43,14 +44,27 @@ void WriteCard(std::ostream& page, std::vector<std::string>& pool, bool freeSpac
     page << "</tr></table>";
 }
 
+// The list as a card shows it, each word once: entries that differ only in
+// the case of A to Z read the same. Words keep their first place, so a list
+// without repeats draws as it always has.
+std::vector<std::string> DistinctWords(const Dictionary& words)
+{
+    std::vector<std::string> pool;
+    std::set<std::string> seen;
+    for (int i = 0; i < words.WordCount(); ++i) {
+        std::string text = words.WordText(i);
+        if (seen.insert(text).second)
+            pool.push_back(std::move(text));
+    }
+    return pool;
+}
+
 }  // namespace
 
 std::string BuildBingoPage(const Dictionary& words, int cardCount, bool freeSpace)
 {
     std::srand(BingoSeed);
-    std::vector<std::string> pool;
-    for (int i = 0; i < words.WordCount(); ++i)
-        pool.push_back(words.WordText(i));
+    std::vector<std::string> pool = DistinctWords(words);
     std::ostringstream page;
     page << "<html><head><script language=JavaScript>" << NoSelectScript
          << "</script><style></style></head><body><center>";

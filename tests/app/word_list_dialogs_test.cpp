@@ -17,6 +17,7 @@
 #include "dialog_script.h"
 #include <wx/textctrl.h>
 #include "engine/alphabet.h"
+#include "support/count_of.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -188,6 +189,64 @@ TEST_F(WordListDialogs, AListThatFitsAfterAFreshStartIsToldToStartAgain)
     EXPECT_EQ(TabCount(), 2u);
 }
 
+// At the edges: 32 characters make a puzzle and a 33rd does not. The words
+// below hold 31 characters but no "z", which a word search needs all the same
+// for the letters that fill its grid.
+TEST_F(WordListDialogs, TheLetterLimitAtItsEdges)
+{
+    struct Case {
+        const char* name;
+        PuzzleType type;
+        const char* extra;  // one more word after the 31 characters
+        const char* madeBefore;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"32 in the words", FreeformPuzzle, "z", "", ""},
+        {"33 in the words", FreeformPuzzle, "z6", "",
+         "This list needs 33 different characters in its words alone. A puzzle can use at most 32, so this list "
+         "cannot be made as a crossword, not even after starting Quillory again.\n\nLeave out characters the "
+         "words do not need, for example accents, blanks or signs."},
+        {"32 with the filling", WordSearchPuzzle, "", "", ""},
+        {"33 with the filling", WordSearchPuzzle, "6", "",
+         "This list needs 33 different characters as a word search: 32 in its words and 1 more among the letters a "
+         "to z that fill the rest of the grid. A puzzle can use at most 32, so this list cannot be made as a word "
+         "search, not even after starting Quillory again. As a crossword, a word scramble or bingo cards it needs "
+         "only the 32 of its words."},
+        {"the filling after another puzzle", WordSearchPuzzle, "", "!",
+         "The letter \"z\", one of those that fill the rest of the grid, did not fit. One run of Quillory can use "
+         "at most 32 different characters across all its puzzles, and the puzzles made or opened since it started "
+         "use 1 of them. This list needs 32 as a word search by itself, so it fits after a fresh start: save your "
+         "puzzles, close Quillory and start it again.\n\nLeave out characters the words do not need, for example "
+         "accents, blanks or signs."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CloseAllTabs();
+        ResetAlphabet();
+        script.messages.clear();
+        if (*c.madeBefore) {
+            auto* before = Open<WordListDlg>(FreeformPuzzle);
+            TypeRow(before, 0, c.madeBefore);
+            Press(before, DoneButton);
+        }
+        wxDialog* dialog = c.type == WordSearchPuzzle ? static_cast<wxDialog*>(Open<WordSearchDlg>(c.type))
+                                                      : static_cast<wxDialog*>(Open<WordListDlg>(c.type));
+        int row = 0;
+        for (const char* word : {"abcdefgh", "ijklmnop", "qrstuvwx", "y012345", c.extra})
+            TypeRow(dialog, row++, word);
+        Press(dialog, DoneButton);
+
+        EXPECT_EQ(IsClosing(dialog), !*c.message);
+        ASSERT_EQ(script.messages.size(), *c.message ? 1u : 0u);
+        if (*c.message) {
+            EXPECT_EQ(script.messages[0], c.message);
+        }
+        if (!IsClosing(dialog))
+            dialog->Destroy();
+    }
+}
+
 // The character that found no room is named as a teacher would read it.
 TEST(LetterLimitMessage, NamesTheCharacterInPlainWords)
 {
@@ -229,6 +288,22 @@ TEST_F(WordListDialogs, DoneOnAnEmptyGrid)
     EXPECT_EQ(OnlyPuzzle().type, BingoPuzzle);
     EXPECT_EQ(OnlyPuzzle().wordList.WordCount(), 0);
     EXPECT_TRUE(OnlyPuzzle().freeSpace);
+}
+
+// Loaded or typed, in any case, a word stands once on each card.
+TEST_F(WordListDialogs, BingoCardsNameARepeatedWordOnce)
+{
+    auto* dialog = new BingoDlg(&frame, WordListDialogId, "");
+    TempFile file("cat\t\r\nCat\t\r\n");
+    script.paths = {file.path()};
+    Press(dialog, LoadButton);
+    TypeRow(dialog, 2, "CAT");
+    TypeRow(dialog, 3, "dog");
+    dialog->SetNumCards(2);
+    Press(dialog, DoneButton);
+
+    ASSERT_TRUE(PageShows(OnlyPuzzle(), "dog"));
+    EXPECT_EQ(CountOf(RenderedText(OnlyPuzzle()), "cat"), 2);
 }
 
 // Without "Use clues" a word search keeps no clue: see the side panel's edit test.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -32,11 +34,14 @@ std::vector<std::vector<std::string>> Cards(const std::string& page)
     return cards;
 }
 
-Dictionary Numbered(int count)
+// The words w0, w1 and on, then `repeats` more entries that name them again in capitals.
+Dictionary Numbered(int count, int repeats = 0)
 {
     Dictionary list;
     for (int i = 0; i < count; ++i)
         list.AddWord("w" + std::to_string(i), "");
+    for (int i = 0; i < repeats; ++i)
+        list.AddWord("W" + std::to_string(i % count), "");
     return list;
 }
 
@@ -59,12 +64,14 @@ TEST_F(BingoPageTest, EmptyListGivesCardsOfFreeSpacesAndNoCardsOnlyTheFrame)
 
 // The drawing fills a card with distinct words, then with free spaces once the
 // list runs out; with the free space on, the centre is free and 24 words still fit.
+// A word the list holds more than once, in any case, counts once.
 TEST_F(BingoPageTest, CardsHoldEachWordOnceAndAreTheSameOnEveryRun)
 {
-    for (auto [words, count, freeSpace] : {std::tuple{10, 3, false}, {30, 4, true}, {24, 2, true}}) {
-        std::string page = BuildBingoPage(Numbered(words), count, freeSpace);
+    for (auto [words, count, freeSpace, repeats] :
+         {std::tuple{10, 3, false, 0}, {30, 4, true, 0}, {24, 2, true, 0}, {3, 2, false, 6}, {20, 3, true, 10}}) {
+        std::string page = BuildBingoPage(Numbered(words, repeats), count, freeSpace);
         std::srand(7);
-        EXPECT_EQ(BuildBingoPage(Numbered(words), count, freeSpace), page);
+        EXPECT_EQ(BuildBingoPage(Numbered(words, repeats), count, freeSpace), page);
         EXPECT_EQ(CountOf(page, "page-break-after:always"), count - 1);
         auto cards = Cards(page);
         ASSERT_EQ(cards.size(), std::size_t(count));
@@ -78,6 +85,45 @@ TEST_F(BingoPageTest, CardsHoldEachWordOnceAndAreTheSameOnEveryRun)
             EXPECT_TRUE(!freeSpace || card[12] == "Free Space!");
         }
     }
+}
+
+// The cells of each card, a row to a line, as the recorded cards have them.
+std::string Rows(const std::string& page)
+{
+    std::string rows;
+    for (const auto& card : Cards(page))
+        for (std::size_t cell = 0; cell < card.size(); ++cell)
+            rows += card[cell] + (cell % 5 == 4 ? "\n" : " | ");
+    return rows;
+}
+
+// Cards recorded from lists without a repeated word: counting a repeat once
+// must leave the drawing for every other list as it was.
+TEST_F(BingoPageTest, CardsAreTheRecordedOnes)
+{
+    std::ifstream recorded(QUILLORY_TEST_DATA "/bingo_cards.txt");
+    ASSERT_TRUE(recorded.is_open());
+    std::vector<std::string> words;
+    int pages = 0;
+    for (std::string line; std::getline(recorded, line);) {
+        std::istringstream fields(line);
+        std::string key, space;
+        int count = 0;
+        fields >> key >> std::ws;
+        if (key == "words")
+            for (words.clear(); std::getline(fields, line, ',');)
+                words.push_back(line);
+        if (key != "cards")
+            continue;
+        fields >> count >> space;
+        std::string expected;
+        for (int row = 0; row < 5 * count && std::getline(recorded, line); ++row)
+            expected += line + '\n';
+        ResetAlphabet();
+        EXPECT_EQ(Rows(BuildBingoPage(WordList(words), count, space == "free")), expected) << words.size() << " words";
+        ++pages;
+    }
+    EXPECT_EQ(pages, 3);
 }
 
 TEST_F(BingoPageTest, WordsCannotBecomeMarkup)
