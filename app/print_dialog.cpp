@@ -130,6 +130,8 @@ std::string PrintDialog::SelectedPrinter() const
 
 int PrintDialog::Copies() const { return m_copies->GetValue(); }
 
+bool PrintDialog::HasPrinters() const { return m_printers->GetCount() > 0; }
+
 void PrintDialog::OnAccept(wxCommandEvent&)
 {
     SetDefaultPrinterByName(SelectedPrinter().c_str());

@@ -29,6 +29,8 @@ public:
     // Empty when no printer is selected.
     std::string SelectedPrinter() const;
     int Copies() const;
+    // False when the printer list is empty.
+    bool HasPrinters() const;
 
 private:
     void CreateControls();

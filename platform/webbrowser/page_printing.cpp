@@ -1,11 +1,13 @@
 #include "platform/webbrowser/page_printing.h"
 
 #include "platform/spooler/default_printer.h"
+#include "platform/webbrowser/print_scale.h"
 
 #include <webkit2/webkit2.h>
 
 #include <deque>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -17,6 +19,12 @@ struct PrintQueue {
 };
 
 constexpr char QueueKey[] = "quillory-print-queue";
+
+std::function<void(const std::string&)>& FailureReport()
+{
+    static std::function<void(const std::string&)> report;
+    return report;
+}
 
 void DeleteQueue(gpointer queue)
 {
@@ -47,7 +55,41 @@ std::string DefaultPrinterName()
     return name.c_str();
 }
 
+// The sheet the print is laid out on: the toolkit's default paper and margins,
+// set on the print so that measuring and printing agree.
+GtkPageSetup* NewPageSetup(SheetArea& area)
+{
+    GtkPageSetup* setup = gtk_page_setup_new();
+    area.width = gtk_page_setup_get_page_width(setup, GTK_UNIT_POINTS);
+    area.height = gtk_page_setup_get_page_height(setup, GTK_UNIT_POINTS);
+    return setup;
+}
+
 void StartPrinting(WebKitWebView* view, const std::string& printer);
+
+constexpr char ZoomKey[] = "quillory-print-zoom";
+
+// A print-only zoom of the whole page: it scales the layout itself, so the
+// page's breaks fall where the sheets do.
+void AddZoom(WebKitWebView* view, double scale)
+{
+    if (scale >= 1)
+        return;
+    const std::string style = "@media print { html { zoom: " + std::to_string(scale) + "; } }";
+    WebKitUserStyleSheet* sheet = webkit_user_style_sheet_new(style.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+                                                              WEBKIT_USER_STYLE_LEVEL_USER, nullptr, nullptr);
+    webkit_user_content_manager_add_style_sheet(webkit_web_view_get_user_content_manager(view), sheet);
+    g_object_set_data_full(G_OBJECT(view), ZoomKey, sheet, GDestroyNotify(webkit_user_style_sheet_unref));
+}
+
+void RemoveZoom(WebKitWebView* view)
+{
+    auto* sheet = static_cast<WebKitUserStyleSheet*>(g_object_get_data(G_OBJECT(view), ZoomKey));
+    if (!sheet)
+        return;
+    webkit_user_content_manager_remove_style_sheet(webkit_web_view_get_user_content_manager(view), sheet);
+    g_object_set_data(G_OBJECT(view), ZoomKey, nullptr);
+}
 
 // The view is held until its print has finished; then the next request runs.
 void OnPrintFinished(WebKitPrintOperation* operation, gpointer data)
@@ -60,20 +102,76 @@ void OnPrintFinished(WebKitPrintOperation* operation, gpointer data)
         queue.waiting.pop_front();
         StartPrinting(view, next);
     }
+    RemoveZoom(view);
     g_object_unref(operation);
     g_object_unref(view);
 }
 
+// Comes before "finished"; the copies behind it would fail alike.
+void OnPrintFailed(WebKitPrintOperation*, GError* error, gpointer data)
+{
+    QueueOf(static_cast<WebKitWebView*>(data)).waiting.clear();
+    if (FailureReport())
+        FailureReport()(error && error->message ? error->message : "the print failed");
+}
+
+void Print(WebKitWebView* view, const std::string& printer, double scale)
+{
+    SheetArea sheet;
+    GtkPageSetup* setup = NewPageSetup(sheet);
+    GtkPrintSettings* settings = gtk_print_settings_new();
+    gtk_print_settings_set_printer(settings, printer.c_str());
+    AddZoom(view, scale);
+    WebKitPrintOperation* operation = webkit_print_operation_new(view);
+    webkit_print_operation_set_page_setup(operation, setup);
+    webkit_print_operation_set_print_settings(operation, settings);
+    g_object_unref(settings);
+    g_object_unref(setup);
+    g_signal_connect(operation, "failed", G_CALLBACK(OnPrintFailed), view);
+    g_signal_connect(operation, "finished", G_CALLBACK(OnPrintFinished), view);
+    webkit_print_operation_print(operation);
+}
+
+struct Measuring {
+    WebKitWebView* view;
+    std::string printer;
+    SheetArea sheet;
+};
+
+// A page that cannot be measured prints at full size, as it always did.
+PageExtent ExtentOf(GObject* view, GAsyncResult* result)
+{
+    PageExtent extent;
+    JSCValue* value = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, nullptr);
+    if (!value)
+        return extent;
+    if (jsc_value_is_array(value)) {
+        JSCValue* width = jsc_value_object_get_property_at_index(value, 0);
+        JSCValue* tallest = jsc_value_object_get_property_at_index(value, 1);
+        extent = {jsc_value_to_double(width), jsc_value_to_double(tallest)};
+        g_object_unref(width);
+        g_object_unref(tallest);
+    }
+    g_object_unref(value);
+    return extent;
+}
+
+void OnPageMeasured(GObject* view, GAsyncResult* result, gpointer data)
+{
+    auto* measuring = static_cast<Measuring*>(data);
+    Print(measuring->view, measuring->printer, PrintScale(ExtentOf(view, result), measuring->sheet));
+    delete measuring;
+}
+
+// The page is measured first: its extent sets the print's scale.
 void StartPrinting(WebKitWebView* view, const std::string& printer)
 {
     QueueOf(view).printing = true;
-    GtkPrintSettings* settings = gtk_print_settings_new();
-    gtk_print_settings_set_printer(settings, printer.c_str());
-    WebKitPrintOperation* operation = webkit_print_operation_new(view);
-    webkit_print_operation_set_print_settings(operation, settings);
-    g_object_unref(settings);
-    g_signal_connect(operation, "finished", G_CALLBACK(OnPrintFinished), g_object_ref(view));
-    webkit_print_operation_print(operation);
+    auto* measuring = new Measuring{WEBKIT_WEB_VIEW(g_object_ref(view)), printer, {}};
+    g_object_unref(NewPageSetup(measuring->sheet));
+    const std::string script = PageExtentScript(measuring->sheet);
+    webkit_web_view_evaluate_javascript(view, script.c_str(), -1, nullptr, nullptr, nullptr, OnPageMeasured,
+                                        measuring);
 }
 
 }  // namespace
@@ -89,4 +187,9 @@ bool PrintOnDefaultPrinter(WebKitWebView* view)
     else
         StartPrinting(view, printer);
     return true;
+}
+
+void WhenPrintFails(std::function<void(const std::string& why)> report)
+{
+    FailureReport() = std::move(report);
 }

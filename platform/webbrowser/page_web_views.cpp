@@ -12,12 +12,12 @@ void DrawWithoutAcceleration(WebKitWebView* view)
 }
 
 // The pages mark a page break with a line break element styled to break after
-// it, as the browser they were written for honours; WebKit breaks pages only at
-// blocks, so on paper such an element becomes one. A table is kept whole on one
-// sheet where it fits. The screen is left as it is.
+// it, as the browser they were written for honours; WebKit breaks no page at a
+// line break, so on paper the table that follows the mark starts a new sheet.
+// A table is kept whole on one sheet where it fits. The screen is left as it is.
 constexpr char PrintStyle[] =
     "@media print {"
-    " br[style*=\"page-break-after\"] { display: block; page-break-after: always; }"
+    " br[style*=\"page-break-after\"] + table { page-break-before: always; break-before: page; }"
     " table { page-break-inside: avoid; }"
     " }";
 

@@ -4,6 +4,7 @@
 #include <wx/msgdlg.h>
 #include <wx/spinctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "app/frame.h"
 #include "app/print_dialog.h"
 #include "app/puzzle.h"
+#include "engine/grid.h"
 #include "dialog_script.h"
 #include "engine/alphabet.h"
 #include "engine/dictionary.h"
@@ -159,7 +161,7 @@ protected:
     }
 
     // Accept with no printer selected: the user is told, nothing is sent.
-    void ExpectAcceptToPrintNothing(size_t listed)
+    void ExpectAcceptToPrintNothing(size_t listed, const std::string& message)
     {
         OpenPuzzle();
         PrintAnswerer answer([listed](PrintDialog& dialog) {
@@ -170,7 +172,8 @@ protected:
         Print();
         EXPECT_EQ(1, answer.printDialogs);
         ASSERT_EQ(1u, answer.messages.size());
-        EXPECT_EQ("Information: Nothing was printed: no printer was chosen.", answer.messages[0]);
+        EXPECT_EQ(0u, answer.messages[0].ToStdString().rfind("Information: Nothing was printed: " + message, 0))
+            << answer.messages[0];
     }
 
     static std::unique_ptr<PrivateCupsd> cupsd;
@@ -297,6 +300,113 @@ TEST_F(PrintingTest, BingoCardsPrintOneWholeCardToASheet)
     }
 }
 
+// A queue that refuses jobs is said before anything is sent; taking jobs again,
+// the same print goes through without a word.
+TEST_F(PrintingTest, AQueueRefusingJobsIsSaidAndGetsNoJob)
+{
+    OpenPuzzle();
+    cupsd->AcceptJobs("alpha", false);
+    {
+        PrintAnswerer answer([](PrintDialog& dialog) {
+            Choose(dialog, "alpha", 2);
+            Press(&dialog, ID_PrintAccept);
+        });
+        Print();
+        ASSERT_EQ(1u, answer.messages.size());
+        EXPECT_EQ("Information: Nothing was printed: the printer \"alpha\" is not accepting jobs (Rejecting Jobs).",
+                  answer.messages[0]);
+    }
+    PumpUntil([] { return false; }, 1000);
+    EXPECT_EQ(0, AllJobs());
+    cupsd->AcceptJobs("alpha", true);
+    PrintOn("alpha");
+    EXPECT_TRUE(WaitForCompletedJobs("alpha", 1));
+    EXPECT_EQ(1, AllJobs());
+}
+
+// Entry i of a list: its own start and end marks around filler up to the length.
+std::string Phrase(int i, size_t length, const char* filler)
+{
+    const std::string mark = std::string(1, char('a' + i / 26)) + char('a' + i % 26);
+    std::string phrase = "q" + mark + "start";
+    while (phrase.size() < length)
+        phrase += filler;
+    return phrase.substr(0, length - mark.size() - 3) + mark + "end";
+}
+
+struct SheetCase {
+    const char* name;
+    size_t length;  // of each entry; 0 for a word search
+    const char* filler;
+    int cards;      // or the grid's width
+    int sheets;
+};
+
+// Every entry of a card, or every letter of a grid row, lands on paper whole,
+// and each card on a sheet of its own.
+TEST_F(PrintingTest, EverySheetIsWhole)
+{
+    const SheetCase cases[] = {
+        {"90-character phrases", 90, " lorem", 2, 2},
+        // Wider than the narrowest print layout: two cards would share a sheet
+        // but for the break between them.
+        {"an unbroken word", 20, "x", 3, 3},
+        {"a 60 x 60 grid", 0, "", 60, 1},
+        {"a 25 x 15 grid", 0, "", 25, 1},
+    };
+    for (const SheetCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CloseAllTabs();
+        std::filesystem::remove(cupsd->OutputPath("alpha"));
+        ResetAlphabet();
+        Puzzle* puzzle = nullptr;
+        if (c.length > 0) {
+            Dictionary list;
+            for (int i = 0; i < 25; ++i)
+                list.AddWord(Phrase(i, c.length, c.filler), "");
+            auto bingo = std::make_unique<Puzzle>(BingoPuzzle);
+            bingo->numCards = c.cards;
+            bingo->freeSpace = true;
+            puzzle = AddGeneratedPuzzle(std::move(bingo), list, "");
+            ASSERT_TRUE(PumpUntil([&] { return Occurrences(RenderedText(*puzzle), "BINGO") == c.cards; }));
+        } else {
+            const int rows = c.cards == 60 ? 60 : 15;
+            auto owned = std::make_unique<Puzzle>(WordSearchPuzzle);
+            puzzle = owned.get();
+            puzzle->grid = Grid(c.cards, rows);
+            for (int y = 0; y < rows; ++y)
+                for (int x = 0; x < c.cards; ++x)
+                    puzzle->grid.CellAt(x, y).SetSymbol(Alphabet::SymbolOf(char('a' + (x + y) % 26)));
+            puzzle->Render("Grid");
+            TestFrame().AddPuzzlePage(std::move(owned), "Unnamed file");
+            ASSERT_TRUE(PumpUntil([&] { return RenderedText(*puzzle).find("Grid") != std::string::npos; }));
+        }
+        const int jobsBefore = cupsd->CompletedJobs("alpha");
+        PrintOn("alpha");
+        ASSERT_TRUE(WaitForCompletedJobs("alpha", jobsBefore + 1));
+
+        const std::vector<std::string> sheets = SheetTexts(cupsd->OutputPath("alpha"));
+        ASSERT_EQ(sheets.size(), size_t(c.sheets));
+        for (size_t k = 0; k < sheets.size() && c.length > 0; ++k) {
+            EXPECT_EQ(Occurrences(sheets[k], "BINGO"), 1) << "sheet " << k + 1;
+            EXPECT_EQ(Occurrences(sheets[k], "Free"), 1) << "sheet " << k + 1;
+            int whole = 0;
+            for (int i = 0; i < 25; ++i) {
+                const std::string phrase = Phrase(i, c.length, c.filler);
+                whole += Occurrences(sheets[k], phrase.substr(0, 6)) == 1 &&
+                         Occurrences(sheets[k], phrase.substr(phrase.size() - 5)) == 1;
+            }
+            EXPECT_EQ(whole, 24) << "sheet " << k + 1;
+        }
+        // Grid letters are capitals; the rest of the page has two.
+        int capitals = 0;
+        for (const std::string& sheet : sheets)
+            capitals += int(std::count_if(sheet.begin(), sheet.end(), [](char ch) { return ch >= 'A' && ch <= 'Z'; }));
+        if (c.length == 0)
+            EXPECT_EQ(capitals, c.cards * (c.cards == 60 ? 60 : 15) + 2);
+    }
+}
+
 class NoDefaultPrinterTest : public PrintServerTest {
 protected:
     static void SetUpTestSuite() { StartServer({"alpha"}); }
@@ -304,7 +414,7 @@ protected:
 
 TEST_F(NoDefaultPrinterTest, NothingIsSelectedAndAcceptPrintsNothing)
 {
-    ExpectAcceptToPrintNothing(1);
+    ExpectAcceptToPrintNothing(1, "no printer was chosen.");
 }
 
 class NoPrinterTest : public PrintServerTest {
@@ -314,7 +424,21 @@ protected:
 
 TEST_F(NoPrinterTest, TheListIsEmptyAndAcceptPrintsNothing)
 {
-    ExpectAcceptToPrintNothing(0);
+    ExpectAcceptToPrintNothing(0, "no printer could be found");
+}
+
+class NoServerTest : public PrintServerTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        StartServer({});
+        cupsd->Stop();
+    }
+};
+
+TEST_F(NoServerTest, AcceptSaysNoPrinterCouldBeFound)
+{
+    ExpectAcceptToPrintNothing(0, "no printer could be found (");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -62,11 +62,34 @@ void WriteFile(const fs::path& path, const std::string& text) {
     std::ofstream(path) << text;
 }
 
+// A folder is marked with the process that made it; one whose process is gone was
+// left by a test program that was killed.
+constexpr char kOwnerFile[] = "owner.pid";
+
+void MarkOwner(const fs::path& folder) {
+    WriteFile(folder / kOwnerFile, std::to_string(getpid()));
+}
+
+void RemoveAbandoned(const fs::path& parent, const std::string& prefix) {
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(parent, ignored)) {
+        if (entry.path().filename().string().rfind(prefix, 0) != 0)
+            continue;
+        pid_t owner = 0;
+        std::ifstream(entry.path() / kOwnerFile) >> owner;
+        if (owner > 0 && kill(owner, 0) != 0 && errno == ESRCH)
+            fs::remove_all(entry.path(), ignored);
+    }
+}
+
 // Where libcups keeps the client's lpoptions: ~/.cups for users, CUPS_SERVERROOT for root.
 // One folder for the whole process, because libcups reads HOME only once per thread.
 class ClientFolder {
 public:
-    ClientFolder() : root_(MakeTemporaryFolder(fs::temp_directory_path(), "quillory-cups-client-")) {
+    ClientFolder() {
+        RemoveAbandoned(fs::temp_directory_path(), "quillory-cups-client-");
+        root_ = MakeTemporaryFolder(fs::temp_directory_path(), "quillory-cups-client-");
+        MarkOwner(root_);
         fs::create_directories(root_ / "home");
         fs::create_directories(root_ / "etc");
         setenv("HOME", (root_ / "home").c_str(), 1);
@@ -125,6 +148,8 @@ void AddPrinterUri(ipp_t* request, const std::string& printer) {
 
 // Not under TMPDIR, which may be closed to the lp user that runs the filters.
 PrivateCupsd::PrivateCupsd() : root_(MakeTemporaryFolder("/tmp", "quillory-cupsd-")) {
+    RemoveAbandoned("/tmp", "quillory-cupsd-");
+    MarkOwner(root_);
     Client().ForgetDefaults();
     // Filters run as the lp user and must reach the spool inside.
     fs::permissions(root_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
@@ -183,22 +208,29 @@ void PrivateCupsd::WriteConfiguration() const {
     WriteFile(root_ / "cupsd.conf", daemon.str());
 }
 
+// The daemon dies with this process, however it ends: a killed test leaves no
+// print server behind.
 bool PrivateCupsd::Start() {
     const std::string daemon_conf = (root_ / "cupsd.conf").string();
     const std::string files_conf = (root_ / "cups-files.conf").string();
     const std::string output = (root_ / "log" / "cupsd.out").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     const char* argv[] = {"cupsd", "-f", "-c", daemon_conf.c_str(), "-s", files_conf.c_str(), nullptr};
-    pid_t pid = -1;
-    const int failed = posix_spawn(&pid, "/usr/sbin/cupsd", &actions, nullptr,
-                                   const_cast<char* const*>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    daemon_ = failed ? -1 : pid;
-    return !failed;
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(127);
+        const int in = open("/dev/null", O_RDONLY);
+        const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        dup2(in, 0);
+        dup2(out, 1);
+        dup2(out, 2);
+        execve("/usr/sbin/cupsd", const_cast<char* const*>(argv), environ);
+        _exit(127);
+    }
+    daemon_ = pid;
+    return pid > 0;
 }
 
 bool PrivateCupsd::WaitUntilAnswering() const {
@@ -254,6 +286,12 @@ void PrivateCupsd::AddPrinter(const std::string& name) {
     ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
     ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
     SendAdminRequest(request, (root_ / "file-printer.ppd").c_str());
+}
+
+void PrivateCupsd::AcceptJobs(const std::string& name, bool accept) {
+    ipp_t* request = ippNewRequest(accept ? IPP_OP_CUPS_ACCEPT_JOBS : IPP_OP_CUPS_REJECT_JOBS);
+    AddPrinterUri(request, name);
+    SendAdminRequest(request, nullptr);
 }
 
 void PrivateCupsd::SetServerDefault(const std::string& name) {

@@ -2,6 +2,8 @@
 // it listens on 127.0.0.1 only, and while it runs it is the print server of this process
 // (CUPS_SERVER) and of every program the process starts. The machine's own cupsd and its
 // lpoptions are never touched: HOME and CUPS_SERVERROOT point into a folder of the process.
+// The daemon dies with the process that started it, and the next one clears the folders
+// a killed process left.
 // Build it before the first CUPS call of the process: libcups reads HOME once per thread.
 #pragma once
 
@@ -22,12 +24,16 @@ public:
 
     // An enabled queue that writes each job, unfiltered, over the file OutputPath(name).
     void AddPrinter(const std::string& name);
+    // As `cupsreject` and `cupsaccept` do.
+    void AcceptJobs(const std::string& name, bool accept);
     // The server-wide default, as `lpadmin -d` sets it.
     void SetServerDefault(const std::string& name);
 
     std::filesystem::path OutputPath(const std::string& printer) const;
     std::uintmax_t OutputSize(const std::string& printer) const;
     int CompletedJobs(const std::string& printer) const;
+
+    pid_t DaemonPid() const { return daemon_; }
 
     // Ends the daemon early, as a machine whose print server has stopped.
     void Stop();
