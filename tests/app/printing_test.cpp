@@ -348,6 +348,7 @@ TEST_F(PrintingTest, EverySheetIsWhole)
 {
     const SheetCase cases[] = {
         {"90-character phrases", 90, " lorem", 2, 2},
+        {"150-character phrases", 150, " lorem", 3, 3},
         // Wider than the narrowest print layout: two cards would share a sheet
         // but for the break between them.
         {"an unbroken word", 20, "x", 3, 3},
@@ -402,8 +403,9 @@ TEST_F(PrintingTest, EverySheetIsWhole)
         int capitals = 0;
         for (const std::string& sheet : sheets)
             capitals += int(std::count_if(sheet.begin(), sheet.end(), [](char ch) { return ch >= 'A' && ch <= 'Z'; }));
-        if (c.length == 0)
+        if (c.length == 0) {
             EXPECT_EQ(capitals, c.cards * (c.cards == 60 ? 60 : 15) + 2);
+        }
     }
 }
 
