@@ -157,8 +157,6 @@ void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries)
 
 void LoadWordListFile(wxWindow* parent, wxGrid* grid)
 {
-    // What is being typed goes into its cell first, where the file may then replace it.
-    EndCellEditing(grid);
     const wxString path = ChooseFile(parent, WordListFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (path.empty())
         return;

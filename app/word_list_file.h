@@ -44,8 +44,7 @@ WordListReading ReadWordList(std::istream& in);
 void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries);
 
 // The dialogs' "Load word list": reads a chosen file into the grid's rows from
-// the top, keeping the rows below what the file fills. A cell being edited
-// keeps what was typed before the file is read.
+// the top, keeping the rows below what the file fills.
 void LoadWordListFile(wxWindow* parent, wxGrid* grid);
 
 // The dialogs' "Save word list": writes the grid's rows, what is being typed

@@ -66,7 +66,6 @@ void WordSearchDlg::SetPuzzleTitle(const std::string& title) { ShowPuzzleTitle(m
 // The dialog keeps its size; the clues in a dropped column are gone.
 void WordSearchDlg::OnUseClues(wxCommandEvent&)
 {
-    EndCellEditing(m_grid);
     StyleWordGrid(m_grid);
     if (m_useClues->GetValue()) {
         if (m_grid->GetNumberCols() == 1)
