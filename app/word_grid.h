@@ -52,8 +52,9 @@ bool EntriesWithinLimits(wxWindow* parent, const wxGrid* grid, const wxString& h
 // Empties the grid and shows the list's words, with their clues when asked.
 void ShowWordList(wxGrid* grid, const Dictionary& list, bool withClues);
 
-// The rows that hold a word (more than blanks), as 8-bit text. Nothing when a word or clue holds a
-// character the 8-bit text cannot hold; the user is told which one.
+// The rows that hold a word (more than blanks), as 8-bit text. Nothing when a
+// word or clue holds a character the 8-bit text cannot hold; the user is told
+// which one.
 std::optional<std::vector<WordListEntry>> GridEntries(wxWindow* parent, const wxGrid* grid);
 
 // The text as 8-bit text, or nothing after telling the user that the text,
