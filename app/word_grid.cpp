@@ -1,7 +1,9 @@
 #include "app/word_grid.h"
 
 #include <algorithm>
+#include <utility>
 
+#include <wx/clntdata.h>
 #include <wx/grid.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
@@ -18,7 +20,8 @@ constexpr int ClueColumn = 1;
 
 bool HasClueColumn(const wxGrid* grid) { return grid->GetNumberCols() > ClueColumn; }
 
-// Only the length counts here: a character 8 bits cannot hold is refused on its own.
+// Only the length and the blanks count here: a character 8 bits cannot hold is
+// refused on its own.
 std::string LengthOnly(const wxString& text) { return ToWindows1252(text).value_or(std::string(text.ToAscii('?'))); }
 
 // What is wrong with the row's entry, as "Row 3: the clue of ...", or nothing;
@@ -26,7 +29,7 @@ std::string LengthOnly(const wxString& text) { return ToWindows1252(text).value_
 wxString RowFailure(const wxGrid* grid, int row)
 {
     const std::string word = LengthOnly(CellText(grid, row, WordColumn));
-    if (word.empty())
+    if (!HoldsWord(word))
         return wxString();
     const std::string failure = EntryFailure(word, LengthOnly(CellText(grid, row, ClueColumn)));
     return failure.empty() ? wxString() : wxString::Format("Row %d: ", row + 1) + FromWindows1252(failure) + ".";
@@ -34,9 +37,26 @@ wxString RowFailure(const wxGrid* grid, int row)
 
 const char* const ShortenIt = "Please shorten it: no puzzle or word list file is made while it is longer.";
 
-// The message waits until the grid has finished with the cell.
+// What the user is to hear of a cell just changed. It waits until the grid has
+// finished with the cell, unless a command ends the editing and tells it first.
+class PendingFailure : public wxClientData {
+public:
+    wxString message;
+};
+
+// Told once, whoever comes first; false when there was something to tell.
+bool TellPendingFailure(wxGrid* grid)
+{
+    auto* pending = static_cast<PendingFailure*>(grid->GetClientObject());
+    const wxString message = std::exchange(pending->message, wxString());
+    if (!message.empty())
+        TellUser(wxGetTopLevelParent(grid), message);
+    return message.empty();
+}
+
 void GuardEntries(wxGrid* grid)
 {
+    grid->SetClientObject(new PendingFailure);
     grid->Bind(wxEVT_GRID_EDITOR_CREATED, [](wxGridEditorCreatedEvent& event) {
         event.Skip();
         if (auto* box = dynamic_cast<wxTextCtrl*>(event.GetControl()))
@@ -45,8 +65,10 @@ void GuardEntries(wxGrid* grid)
     grid->Bind(wxEVT_GRID_CELL_CHANGED, [grid](wxGridEvent& event) {
         event.Skip();
         const wxString failure = RowFailure(grid, event.GetRow());
-        if (!failure.empty())
-            grid->CallAfter([grid, failure] { TellUser(wxGetTopLevelParent(grid), failure + "\n\n" + ShortenIt); });
+        if (failure.empty())
+            return;
+        static_cast<PendingFailure*>(grid->GetClientObject())->message = failure + "\n\n" + ShortenIt;
+        grid->CallAfter([grid] { TellPendingFailure(grid); });
     });
 }
 
@@ -67,7 +89,15 @@ void CreateWordGrid(wxGrid* grid, int columns)
 {
     StyleWordGrid(grid);
     grid->CreateGrid(MaxWordListEntries, columns, wxGrid::wxGridSelectCells);
+    // Word, Tab, clue, Tab, word... fills the rows in order.
+    grid->SetTabBehaviour(wxGrid::Tab_Wrap);
     GuardEntries(grid);
+}
+
+bool EndCellEditing(wxGrid* grid)
+{
+    grid->DisableCellEditControl();
+    return TellPendingFailure(grid);
 }
 
 void SetWordColumns(wxGrid* grid)
@@ -136,11 +166,12 @@ void ShowWordList(wxGrid* grid, const Dictionary& list, bool withClues)
 
 wxString Quoted(const wxString& text) { return "\"" + text + "\""; }
 
-std::optional<std::string> StorableText(wxWindow* parent, const wxString& text, const wxString& named)
+std::optional<std::string> StorableText(wxWindow* parent, const wxString& text, const wxString& named,
+                                        const wxString& store)
 {
     std::optional<std::string> bytes = ToWindows1252(text);
     if (!bytes)
-        TellUser(parent, named + " holds a character that a word list cannot store. Please change it.");
+        TellUser(parent, named + " holds a character that " + store + " cannot store. Please change it.");
     return bytes;
 }
 
@@ -156,13 +187,14 @@ std::optional<std::vector<WordListEntry>> GridEntries(wxWindow* parent, const wx
     std::vector<WordListEntry> entries;
     for (int row = 0; row < grid->GetNumberRows(); ++row) {
         const wxString word = CellText(grid, row, WordColumn);
-        if (word.empty())
+        if (!HoldsWord(LengthOnly(word)))
             continue;
-        auto wordBytes = StorableText(parent, word, "The word " + Quoted(word));
+        auto wordBytes = StorableText(parent, word, "The word " + Quoted(word), "a word list");
         if (!wordBytes)
             return std::nullopt;
         const wxString clue = CellText(grid, row, ClueColumn);
-        auto clueBytes = StorableText(parent, clue, "The clue " + Quoted(clue) + " of the word " + Quoted(word));
+        auto clueBytes =
+            StorableText(parent, clue, "The clue " + Quoted(clue) + " of the word " + Quoted(word), "a word list");
         if (!clueBytes)
             return std::nullopt;
         entries.push_back({*wordBytes, *clueBytes});

@@ -25,6 +25,11 @@ void StyleWordGrid(wxGrid* grid);
 // its limit is named to the user when its cell is left.
 void CreateWordGrid(wxGrid* grid, int columns);
 
+// Ends the editing of a cell as Return does, the cell keeping what was typed,
+// so that a command reads the grid as the user sees it. False when an entry
+// has just grown past its limit: the user has been told, as after Return.
+bool EndCellEditing(wxGrid* grid);
+
 // "Word" alone is 250 pixels wide; beside "Clue" it is 100 and "Clue" 150.
 // The scrolled width stays 32 pixels short of the columns.
 void SetWordColumns(wxGrid* grid);
@@ -47,13 +52,15 @@ bool EntriesWithinLimits(wxWindow* parent, const wxGrid* grid, const wxString& h
 // Empties the grid and shows the list's words, with their clues when asked.
 void ShowWordList(wxGrid* grid, const Dictionary& list, bool withClues);
 
-// The rows that hold a word, as 8-bit text. Nothing when a word or clue holds a
-// character the 8-bit text cannot hold; the user is told which one.
+// The rows that hold a word (more than blanks), as 8-bit text. Nothing when a
+// word or clue holds a character the 8-bit text cannot hold; the user is told
+// which one.
 std::optional<std::vector<WordListEntry>> GridEntries(wxWindow* parent, const wxGrid* grid);
 
 // The text as 8-bit text, or nothing after telling the user that the text,
-// named as in `The title "..."`, cannot be stored.
-std::optional<std::string> StorableText(wxWindow* parent, const wxString& text, const wxString& named);
+// named as in `The title "..."`, cannot be stored in what it is for ("a puzzle").
+std::optional<std::string> StorableText(wxWindow* parent, const wxString& text, const wxString& named,
+                                        const wxString& store);
 
 wxString Quoted(const wxString& text);
 

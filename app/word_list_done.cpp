@@ -72,7 +72,7 @@ std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* title
     const wxString title = titleBox->GetValue();
     if (title.empty())
         return std::string("Untitled Puzzle");
-    std::optional<std::string> bytes = StorableText(parent, title, "The title " + Quoted(title));
+    std::optional<std::string> bytes = StorableText(parent, title, "The title " + Quoted(title), "a puzzle");
     const std::string failure = bytes ? TitleFailure(*bytes) : std::string();
     if (failure.empty())
         return bytes;
@@ -80,9 +80,9 @@ std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* title
     return std::nullopt;
 }
 
-std::optional<std::vector<WordListEntry>> PuzzleEntries(wxWindow* parent, const wxGrid* grid)
+std::optional<std::vector<WordListEntry>> PuzzleEntries(wxWindow* parent, wxGrid* grid)
 {
-    if (!EntriesWithinLimits(parent, grid, NotMade))
+    if (!EndCellEditing(grid) || !EntriesWithinLimits(parent, grid, NotMade))
         return std::nullopt;
     return GridEntries(parent, grid);
 }

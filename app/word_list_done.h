@@ -30,7 +30,7 @@ struct WordListTarget {
 // The controls "Done" reads in the dialogs with a title.
 struct TitledWordListForm {
     wxDialog* dialog;
-    const wxGrid* grid;
+    wxGrid* grid;
     const wxTextCtrl* titleBox;
 };
 
@@ -42,9 +42,10 @@ void EndWordListDialog(wxDialog* dialog);
 // text cannot be stored or is longer than a title may be (the user is told).
 std::optional<std::string> PuzzleTitle(wxWindow* parent, const wxTextCtrl* titleBox);
 
-// The grid's entries for a puzzle: nothing when one cannot be stored or is
-// longer than it may be (the user is told which).
-std::optional<std::vector<WordListEntry>> PuzzleEntries(wxWindow* parent, const wxGrid* grid);
+// The grid's entries for a puzzle, what is being typed into a cell included:
+// nothing when one cannot be stored or is longer than it may be (the user is
+// told which).
+std::optional<std::vector<WordListEntry>> PuzzleEntries(wxWindow* parent, wxGrid* grid);
 
 // A list with a word (or any list, when asked) generates the puzzle; an empty
 // one only shows it again under the title.

@@ -69,6 +69,13 @@ void DropByteOrderMark(std::vector<std::string>& lines)
         lines[0].erase(0, 3);
 }
 
+// Its word is blanks alone: an empty word still takes its row, with its clue.
+bool HoldsBlankWord(const std::string& line)
+{
+    const std::string word = line.substr(0, line.find('\t'));
+    return !word.empty() && !HoldsWord(word);
+}
+
 // What the user hears of a reading besides its entries, one message each.
 std::vector<wxString> ReadingNotes(const WordListReading& reading, const wxString& quotedPath)
 {
@@ -96,6 +103,12 @@ std::vector<wxString> ReadingNotes(const WordListReading& reading, const wxStrin
 
 }  // namespace
 
+bool HoldsWord(const std::string& word)
+{
+    // A line break or TAB shows as a blank in the grid.
+    return word.find_first_not_of(" \xA0\t\r\n") != std::string::npos;
+}
+
 WordListReading ReadWordList(std::istream& in)
 {
     WordListReading reading;
@@ -111,11 +124,13 @@ WordListReading ReadWordList(std::istream& in)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].find('\t') == std::string::npos)
             continue;
+        const std::optional<std::string> line = utf8 ? ToWindows1252(wxString::FromUTF8(lines[i])) : lines[i];
+        if (line && HoldsBlankWord(*line))
+            continue;
         if (reading.entries.size() == MaxWordListEntries) {
             ++reading.leftOut;
             continue;
         }
-        const std::optional<std::string> line = utf8 ? ToWindows1252(wxString::FromUTF8(lines[i])) : lines[i];
         if (!line) {
             reading.refusedLine = int(i) + 1;
             break;
@@ -135,7 +150,7 @@ WordListReading ReadWordList(std::istream& in)
 void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries)
 {
     for (const WordListEntry& entry : entries) {
-        if (!entry.word.empty())
+        if (HoldsWord(entry.word))
             out << entry.word << '\t' << entry.clue << "\r\n";
     }
 }
@@ -164,7 +179,7 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
 
 void SaveWordListFile(wxWindow* parent, wxGrid* grid)
 {
-    if (!EntriesWithinLimits(parent, grid, "The word list was not saved."))
+    if (!EndCellEditing(grid) || !EntriesWithinLimits(parent, grid, "The word list was not saved."))
         return;
     const auto entries = GridEntries(parent, grid);
     if (!entries)

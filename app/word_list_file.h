@@ -16,6 +16,10 @@ struct WordListEntry {
     std::string clue;
 };
 
+// A word of blanks alone looks empty and is no word: a row that holds it is
+// skipped like an empty one.
+bool HoldsWord(const std::string& word);
+
 struct WordListReading {
     std::vector<WordListEntry> entries;  // Windows-1252, whatever the file held
     int leftOut = 0;                     // entries past the grid's rows
@@ -32,17 +36,18 @@ struct WordListReading {
 // starts with a UTF-16 byte order mark, of either byte order, is read as
 // UTF-16; one that is UTF-8 with at least one character beyond ASCII as UTF-8
 // (a Windows-1252 file with accents practically never is); any other as
-// Windows-1252. An entry longer than it may be stops the reading at its line,
+// Windows-1252. A line whose word is blanks alone is skipped. An entry longer than it may be stops the reading at its line,
 // as a character Windows-1252 cannot hold does: the grid could not show it.
 WordListReading ReadWordList(std::istream& in);
 
-// Each entry with a word, as word, TAB, clue, CR LF.
+// Each entry that holds a word, as word, TAB, clue, CR LF.
 void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries);
 
 // The dialogs' "Load word list": reads a chosen file into the grid's rows from
 // the top, keeping the rows below what the file fills.
 void LoadWordListFile(wxWindow* parent, wxGrid* grid);
 
-// The dialogs' "Save word list": writes the grid's rows to a chosen file,
-// unless an entry is longer than it may be (loading would stop at it).
+// The dialogs' "Save word list": writes the grid's rows, what is being typed
+// into a cell included, to a chosen file, unless an entry is longer than it may
+// be (loading would stop at it).
 void SaveWordListFile(wxWindow* parent, wxGrid* grid);

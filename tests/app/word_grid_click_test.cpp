@@ -95,22 +95,29 @@ TEST_F(WordGridTyping, AClickOnAnotherCellWhileEditingOpensThatCellForTyping)
     EXPECT_TRUE(pressed.empty());
 }
 
-// F2 and Ctrl+V in a clue cell, Ctrl+V in the title box: the lines and the
-// TAB of the pasted text arrive as blanks.
+// Ctrl+V in a clue cell and in the title box, between typed letters: the
+// lines and the TAB of the pasted text arrive as blanks, and typing goes on
+// after the pasted text.
 TEST_F(WordGridTyping, PastedLinesAndTabsArriveAsBlanks)
 {
     ASSERT_TRUE(wxTheClipboard->Open());
     wxTheClipboard->SetData(new wxTextDataObject("first line of clue\nsecond line\tafter tab"));
     wxTheClipboard->Close();
+    const std::string typed = "[first line of clue second line after tab!]";
     ClickAt(CellCentre(0, 1));
-    Key(WXK_F2);
+    Type("[]");
+    Key(WXK_LEFT);
     Key('v', wxMOD_CONTROL);
+    Type("!");
     Key(WXK_RETURN);
-    EXPECT_EQ(grid->GetCellValue(0, 1), "first line of clue second line after tab");
+    EXPECT_EQ(grid->GetCellValue(0, 1).ToStdString(), typed);
 
     ClickAt(Centre(ID_TitleBox));
+    Type("[]");
+    Key(WXK_LEFT);
     Key('v', wxMOD_CONTROL);
-    EXPECT_EQ(TitleOf(dialog), "first line of clue second line after tab");
+    Type("!");
+    EXPECT_EQ(TitleOf(dialog).ToStdString(), typed);
 }
 
 using BingoTyping = DialogUnderTest<BingoDlg>;

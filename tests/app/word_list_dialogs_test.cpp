@@ -90,9 +90,11 @@ TEST_F(WordListDialogs, DoneRefusesTextWindows1252CannotHoldAndKeepsTheDialog)
     struct Case {
         const char* name;
         wxString word, clue, title;
+        const char* cannotStore;
     };
-    for (const Case& c : {Case{"word", omega, "letter", "Greek"}, Case{"clue", "omega", omega, "Greek"},
-                          Case{"title", "omega", "letter", omega}}) {
+    for (const Case& c : {Case{"word", omega, "letter", "Greek", "a word list cannot store"},
+                          Case{"clue", "omega", omega, "Greek", "a word list cannot store"},
+                          Case{"title", "omega", "letter", omega, "a puzzle cannot store"}}) {
         SCOPED_TRACE(c.name);
         script.messages.clear();
         auto* dialog = Open<WordListDlg>(FreeformPuzzle);
@@ -101,7 +103,8 @@ TEST_F(WordListDialogs, DoneRefusesTextWindows1252CannotHoldAndKeepsTheDialog)
         Press(dialog, DoneButton);
 
         ASSERT_EQ(script.messages.size(), 1u);
-        EXPECT_NE(script.messages[0].find(omega), wxString::npos) << script.messages[0];
+        EXPECT_TRUE(script.messages[0].Contains(omega) && script.messages[0].Contains(c.cannotStore))
+            << script.messages[0];
         EXPECT_FALSE(IsClosing(dialog));
         EXPECT_EQ(TabCount(), 0u);
         EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), c.word);
@@ -122,6 +125,29 @@ TEST_F(WordListDialogs, DoneLeavesOutRowsWithoutAWord)
     EXPECT_TRUE(IsClosing(dialog));
     ASSERT_EQ(OnlyPuzzle().wordList.WordCount(), 1);
     EXPECT_EQ(OnlyPuzzle().wordList.WordText(0), "owl");
+}
+
+// Blanks alone look like an empty word: neither Done nor saving takes them.
+TEST_F(WordListDialogs, AWordOfBlanksAloneIsNoWord)
+{
+    TempFolder folder;
+    const std::string saved = folder.path() + "/saved.lst";
+    for (wxDialog* dialog : {static_cast<wxDialog*>(Open<WordListDlg>(FreeformPuzzle)),
+                             static_cast<wxDialog*>(Open<WordSearchDlg>(WordSearchPuzzle)),
+                             static_cast<wxDialog*>(new BingoDlg(&frame, WordListDialogId, ""))}) {
+        SCOPED_TRACE(dialog->GetClassInfo()->GetClassName());
+        CloseAllTabs();
+        TypeRow(dialog, 0, "   ", "three blanks");
+        TypeRow(dialog, 1, "cat", "pet");
+        TypeRow(dialog, 2, wxString::FromUTF8("\u00a0"), "no-break space");
+        script.paths = {saved};
+        Press(dialog, SaveButton);
+        EXPECT_EQ(FileText(saved), WordGrid(dialog)->GetNumberCols() > 1 ? "cat\tpet\r\n" : "cat\t\r\n");
+        Press(dialog, DoneButton);
+        ASSERT_EQ(OnlyPuzzle().wordList.WordCount(), 1);
+        EXPECT_EQ(OnlyPuzzle().wordList.WordText(0), "cat");
+    }
+    EXPECT_TRUE(script.messages.empty()) << script.messages.front();
 }
 
 TEST_F(WordListDialogs, AnEngineErrorIsShownAndTheDialogStaysWithWhatWasTyped)
@@ -441,6 +467,42 @@ TEST_F(WordListDialogs, FilesFromOtherEditorsLoadOrSayWhyNot)
     ASSERT_EQ(script.messages.size(), 1u);
     EXPECT_TRUE(script.messages[0].Contains(bare.path()) && script.messages[0].Contains("TAB")) << script.messages[0];
     dialog->Destroy();
+}
+
+// Each file loaded into an empty grid: what its rows show, and how many
+// messages the teacher reads.
+TEST_F(WordListDialogs, WhatAWordListFileLoadsAndSays)
+{
+    struct Case {
+        const char* name;
+        std::string file;
+        std::vector<std::pair<std::string, std::string>> rows;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {"a clue with a second TAB or a lone CR", "a\tb\tc\r\nd\te\rf\r\n", {{"a", "b c"}, {"d", "e f"}}, 0},
+        {"words of blanks", "   \tthree blanks\r\ncat\tpet\r\n\xA0\tno-break space\r\n\tno word\r\n",
+         {{"cat", "pet"}, {"", "no word"}}, 0},
+        {"blank words alone", "  \tblanks\r\n", {}, 1},
+        {"a first line too long", std::string(MaxWordChars + 1, 'w') + "\tclue\r\nbee\tlast\r\n", {}, 1},
+        {"a first line Windows-1252 cannot hold", "\xCE\xA9mega\tletter\r\ncaf\xC3\xA9\tfine\r\n", {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        script.messages.clear();
+        auto* dialog = Open<WordListDlg>(FreeformPuzzle);
+        TempFile file(c.file);
+        script.paths = {file.path()};
+        Press(dialog, LoadButton);
+        EXPECT_EQ(script.messages.size(), c.messages);
+        wxGrid* grid = WordGrid(dialog);
+        for (std::size_t row = 0; row <= c.rows.size(); ++row) {
+            const auto shown = row < c.rows.size() ? c.rows[row] : std::pair<std::string, std::string>();
+            EXPECT_EQ(grid->GetCellValue(row, 0).ToStdString(), shown.first) << row;
+            EXPECT_EQ(grid->GetCellValue(row, 1).ToStdString(), shown.second) << row;
+        }
+        dialog->Destroy();
+    }
 }
 
 TEST_F(WordListDialogs, ASelectedBlockOfCellsIsLetGo)
