@@ -17,6 +17,7 @@
 #include "dialog_script.h"
 #include <wx/textctrl.h>
 #include "engine/alphabet.h"
+#include "support/required.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -45,7 +46,7 @@ protected:
     Puzzle& OnlyPuzzle()
     {
         EXPECT_EQ(TabCount(), 1u);
-        return *frame.CurrentPuzzle();
+        return Required(frame.CurrentPuzzle(), "the puzzle");
     }
 
     void ExpectOnlyMessage(const wxString& text)
