@@ -97,7 +97,7 @@ mode_t UmaskMode()
     for (std::string line; std::getline(status, line);)
         if (line.rfind("Umask:", 0) == 0)
             return 0666 & ~mode_t(std::strtoul(line.c_str() + 6, nullptr, 8));
-    return 0600;
+    return 0600;  // unknown: the new file stays the user's own
 }
 
 // The temporary file takes on what the old file had, so the rename changes
