@@ -4,10 +4,13 @@
 
 // Replaces the file at `path` with `bytes` so that a failure at any point
 // leaves the old file whole: the bytes go to a temporary file in the same
-// folder, reach the disk, and only then take the old file's place. A file the
-// process may not write is left alone, as writing in place would. A symbolic
-// link is written through to its target and stays a link; an existing file
-// keeps its mode, and its owner and group where the process may set them; a
-// new file gets the mode the process's umask gives.
+// folder, reach the disk, and only then take the old file's place, which the
+// folder then records on the disk too. A file the process may not write is
+// left alone, as writing in place would; one it may write in a folder that
+// takes no new file is written in place. A symbolic link is written through to
+// its target and stays a link, but only where the system would follow it: not
+// another user's link in a sticky folder anyone may write in. An existing file
+// keeps its mode, and its owner and group where the process may set them; a new
+// file gets the mode the process's umask gives.
 // Returns an empty string on success, else what went wrong.
 std::string WriteFileSafely(const std::string& path, const std::string& bytes);

@@ -14,6 +14,7 @@
 #include "app/frame.h"
 #include "app/settings_panel.h"
 #include "dialog_script.h"
+#include "support/required.h"
 
 // Readable colours in failure messages.
 void PrintTo(const wxColour& colour, std::ostream* out)
@@ -45,8 +46,7 @@ void ExpectMarks(const std::vector<int>& marked, const std::vector<int>& unmarke
 SettingsPanel& Panel()
 {
     auto* panel = dynamic_cast<SettingsPanel*>(TestFrame().m_mgr.GetPane("settings").window);
-    EXPECT_NE(panel, nullptr);
-    return *panel;
+    return Required(panel, "the settings panel");
 }
 
 // The colour in the middle of a colour button's swatch.

@@ -10,6 +10,7 @@
 #include "engine/alphabet.h"
 #include "app/recording_puzzle.h"
 #include "support/fresh_alphabet_test.h"
+#include "support/required.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -22,7 +23,7 @@ protected:
     RecordingPuzzle& Read(const std::string& text)
     {
         DocumentReader reader;
-        EXPECT_TRUE(reader.Parse(text)) << text;
+        Require(reader.Parse(text), "the document does not parse: " + text);
         read_.push_back(std::make_unique<RecordingPuzzle>(reader.Type()));
         trace.str("");
         reader.ReadInto(*read_.back(), trace);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr uid_t Nobody = 65534;
+constexpr uid_t Daemon = 1;
 
 struct stat StatOf(const std::string& path, bool follow = true)
 {
@@ -115,11 +117,15 @@ TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
 }
 
 // A folder no one may write in, a write cut short, a folder in the file's place,
-// a file the user may not write (the system says why, as writing it in place would).
+// a file the user may not write (the system says why, as writing it in place
+// would), and, where the test may make another user's link, a link that user
+// planted in a sticky folder anyone may write in, to a file of the user's.
 TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
 {
+    const bool root = geteuid() == 0;
     const std::string locked = folder + "/locked.dir", inLocked = locked + "/old.txt", full = folder + "/full.txt";
     const std::string mine = folder + "/mine.dir", readOnly = mine + "/read-only.txt";
+    const std::string sticky = folder + "/sticky.dir", planted = sticky + "/puzzle.qzl", notes = folder + "/notes.txt";
     mkdir(locked.c_str(), 0755);
     std::ofstream(inLocked) << "old";
     chmod(locked.c_str(), 0555);
@@ -128,22 +134,32 @@ TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
     std::ofstream(readOnly) << "old";
     chmod(readOnly.c_str(), 0444);
     for (const std::string& owned : {mine, readOnly})
-        ASSERT_TRUE(geteuid() != 0 || chown(owned.c_str(), Nobody, Nobody) == 0);
-    for (const auto& [save, starts, extension] : Kinds()) {
-        SCOPED_TRACE(starts);
+        ASSERT_TRUE(!root || chown(owned.c_str(), Nobody, Nobody) == 0);
+    mkdir(sticky.c_str(), 0755);
+    chmod(sticky.c_str(), 01777);
+    std::ofstream(notes) << "old";
+    ASSERT_EQ(symlink(notes.c_str(), planted.c_str()), 0);
+    ASSERT_TRUE(!root || lchown(planted.c_str(), Daemon, Daemon) == 0);
+    std::vector<std::string> failed = {inLocked, full, locked, readOnly};
+    if (root)
+        failed.push_back(planted);
+    for (const Kind& kind : Kinds()) {
+        SCOPED_TRACE(kind.starts);
         script.messages.clear();
-        AsNobody([&] { save(inLocked); });
-        WithTinyFileSizeLimit([&] { save(full); });
-        save(locked);
-        AsNobody([&] { save(readOnly); });
-        const std::string failed[] = {inLocked, full, locked, readOnly};
-        ASSERT_EQ(script.messages.size(), 4u);
-        for (int i = 0; i < 4; ++i)
+        AsNobody([&] { kind.save(inLocked); });
+        WithTinyFileSizeLimit([&] { kind.save(full); });
+        kind.save(locked);
+        AsNobody([&] { kind.save(readOnly); });
+        if (root)
+            kind.save(planted);
+        ASSERT_EQ(script.messages.size(), failed.size());
+        for (std::size_t i = 0; i < failed.size(); ++i)
             EXPECT_TRUE(script.messages[i].Contains(failed[i])) << script.messages[i];
-        EXPECT_TRUE(script.messages[3].Contains("Permission denied")) << script.messages[3];
+        for (std::size_t i = 3; i < failed.size(); ++i)
+            EXPECT_TRUE(script.messages[i].Contains("Permission denied")) << script.messages[i];
         EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
-        EXPECT_EQ(FileText(inLocked) + FileText(full) + FileText(readOnly), "oldoldold");
-        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine), 5);
+        EXPECT_EQ(FileText(inLocked) + FileText(full) + FileText(readOnly) + FileText(notes), "oldoldoldold");
+        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine) + Entries(sticky), 8);
     }
 }
 

@@ -18,6 +18,7 @@
 #include <wx/textctrl.h>
 #include "engine/alphabet.h"
 #include "support/count_of.h"
+#include "support/required.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -46,7 +47,7 @@ protected:
     Puzzle& OnlyPuzzle()
     {
         EXPECT_EQ(TabCount(), 1u);
-        return *frame.CurrentPuzzle();
+        return Required(frame.CurrentPuzzle(), "the puzzle");
     }
 
     void ExpectOnlyMessage(const wxString& text)

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <vector>
 
 #include <dlfcn.h>
 #include <grp.h>
@@ -20,24 +21,36 @@
 namespace {
 
 constexpr uid_t Nobody = 65534;
+constexpr uid_t Daemon = 1;
 constexpr gid_t NoGroup = 65534;
 
 // Calls of this process that a test makes fail for files of one folder, as a
-// disk fails that reports a lost write only at fsync, or at close as NFS does.
+// disk fails that reports a lost write only at fsync, or at close as NFS does;
+// or for the folder itself.
 struct PlantedFailures {
     std::string folder;
+    bool fchmod = false;
     bool fsync = false;
     bool close = false;
+    bool folderFsync = false;
 } planted;
+
+// Every umask this process set.
+std::vector<mode_t> umasksSet;
+
+std::string PathOf(int fd)
+{
+    char path[PATH_MAX];
+    const ssize_t length = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path);
+    return length > 0 ? std::string(path, std::size_t(length)) : "";
+}
 
 bool InPlantedFolder(int fd)
 {
-    if (planted.folder.empty())
-        return false;
-    char path[PATH_MAX];
-    const ssize_t length = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path);
-    return length > 0 && std::string(path, std::size_t(length)).rfind(planted.folder + "/", 0) == 0;
+    return !planted.folder.empty() && PathOf(fd).rfind(planted.folder + "/", 0) == 0;
 }
+
+bool IsPlantedFolder(int fd) { return !planted.folder.empty() && PathOf(fd) == planted.folder; }
 
 template <typename Call>
 Call RealCall(const char* name)
@@ -50,11 +63,28 @@ Call RealCall(const char* name)
 extern "C" int fsync(int fd)
 {
     static const auto real = RealCall<int (*)(int)>("fsync");
-    if (planted.fsync && InPlantedFolder(fd)) {
+    if ((planted.fsync && InPlantedFolder(fd)) || (planted.folderFsync && IsPlantedFolder(fd))) {
         errno = EIO;
         return -1;
     }
     return real(fd);
+}
+
+extern "C" int fchmod(int fd, mode_t mode) noexcept
+{
+    static const auto real = RealCall<int (*)(int, mode_t)>("fchmod");
+    if (planted.fchmod && InPlantedFolder(fd)) {
+        errno = EIO;
+        return -1;
+    }
+    return real(fd, mode);
+}
+
+extern "C" mode_t umask(mode_t mask) noexcept
+{
+    static const auto real = RealCall<mode_t (*)(mode_t)>("umask");
+    umasksSet.push_back(mask);
+    return real(mask);
 }
 
 extern "C" int close(int fd)
@@ -163,21 +193,133 @@ TEST_F(WriteFileSafelyTest, AUserReplacesOnlyWhatTheUserCouldWrite)
     EXPECT_EQ(Entries(folder), root ? 4 : 3) << "no temporary file is left";
 }
 
-// A save whose bytes never reached the disk is a failed save.
-TEST_F(WriteFileSafelyTest, AFailingFsyncOrCloseIsReportedAndLeavesTheOldFileWhole)
+// A save whose bytes never reached the disk is a failed save. A failure before
+// the rename leaves the old file whole; after it, the folder's sync, the new
+// file stands but may not survive a power cut, so the save is not reported done.
+TEST_F(WriteFileSafelyTest, AFailingStepIsReportedAndAFailureBeforeTheRenameLeavesTheOldFileWhole)
 {
     const std::string path = folder + "/quiz.qzl";
     std::ofstream(path) << "old";
     planted.folder = folder;
-    for (bool PlantedFailures::*call : {&PlantedFailures::fsync, &PlantedFailures::close}) {
+    const std::pair<bool PlantedFailures::*, std::string> callAndText[] = {{&PlantedFailures::fchmod, "old"},
+                                                                          {&PlantedFailures::fsync, "old"},
+                                                                          {&PlantedFailures::close, "old"},
+                                                                          {&PlantedFailures::folderFsync, "new"}};
+    for (const auto& [call, text] : callAndText) {
         planted.*call = true;
-        EXPECT_EQ(WriteFileSafely(path, "new"), std::strerror(EIO));
+        EXPECT_EQ(WriteFileSafely(path, "new"), std::strerror(EIO)) << text;
         planted.*call = false;
-        EXPECT_EQ(Text(path), "old");
+        EXPECT_EQ(Text(path), text);
         EXPECT_EQ(Entries(folder), 1) << "no temporary file is left";
+        std::ofstream(path) << "old";
     }
     EXPECT_EQ(WriteFileSafely(path, "new"), "");
     EXPECT_EQ(Text(path), "new");
+}
+
+// The umask is read, never set, so no file that another thread creates meanwhile
+// goes without it.
+TEST_F(WriteFileSafelyTest, ANewFileGetsTheModeTheUmaskGives)
+{
+    const std::pair<mode_t, mode_t> umaskAndMode[] = {{027, 0640}, {002, 0664}};
+    for (const auto& [mask, mode] : umaskAndMode) {
+        const std::string path = folder + "/new" + std::to_string(mask) + ".qzl";
+        const mode_t before = umask(mask);
+        umasksSet.clear();
+        EXPECT_EQ(WriteFileSafely(path, "new"), "");
+        EXPECT_TRUE(umasksSet.empty()) << "the umask was set to " << umasksSet.front();
+        umask(before);
+        EXPECT_EQ(StatOf(path).st_mode & 07777, mode) << std::oct << mask;
+    }
+}
+
+// A link made by `owner`.
+void Link(const std::string& to, const std::string& at, uid_t owner)
+{
+    ASSERT_EQ(symlink(to.c_str(), at.c_str()), 0);
+    ASSERT_EQ(lchown(at.c_str(), owner, owner == 0 ? 0 : NoGroup), 0);
+}
+
+// The teacher (nobody) saves to a link in a folder where another user (daemon)
+// may make links: it is followed only where the system would follow it.
+TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "links of two users need root to make";
+    const std::string home = folder + "/home", notes = home + "/notes.txt";
+    mkdir(home.c_str(), 0755);
+    ASSERT_EQ(chown(home.c_str(), Nobody, NoGroup), 0);
+    struct Case {
+        const char* what;
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        bool throughOwnLink, followed;
+    };
+    const Case cases[] = {
+        {"another's link in a sticky folder anyone may write in", 01777, 0, Daemon, false, false},
+        {"the user's own link there", 01777, 0, Nobody, false, true},
+        {"the user's own link there, to another's link there", 01777, 0, Daemon, true, false},
+        {"the folder owner's link", 01777, Daemon, Daemon, false, true},
+        {"another's link in a folder without the sticky bit", 0777, 0, Daemon, false, true},
+        {"another's link in a sticky folder only its group may write in", 01775, 0, Daemon, false, true},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string shared = folder + "/shared" + std::to_string(++number), puzzle = shared + "/puzzle.qzl";
+        mkdir(shared.c_str(), 0755);
+        chmod(shared.c_str(), c.folderMode);
+        ASSERT_EQ(chown(shared.c_str(), c.folderOwner, 0), 0);
+        MakeFile(notes, 0644, Nobody);
+        if (c.throughOwnLink) {
+            Link("hop", puzzle, Nobody);
+            Link(notes, shared + "/hop", c.linkOwner);
+        } else {
+            Link(notes, puzzle, c.linkOwner);
+        }
+        EXPECT_EQ(AsUser([&] { return WriteFileSafely(puzzle, "new"); }), c.followed ? "" : std::strerror(EACCES));
+        EXPECT_EQ(Text(notes), c.followed ? "new" : "old");
+        EXPECT_EQ(Entries(shared), c.throughOwnLink ? 2 : 1);
+        EXPECT_EQ(Entries(home), 1);
+    }
+}
+
+// In a folder that takes no new file, from the user or (sticky) over another's
+// file, a file the user may write is written in place and keeps mode and owner.
+TEST_F(WriteFileSafelyTest, AFileTheUserMayWriteIsSavedInPlaceWhereTheFolderTakesNoNewFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a folder the user may not write needs root to make";
+    const std::string locked = folder + "/locked", sticky = folder + "/sticky";
+    mkdir(locked.c_str(), 0755);
+    mkdir(sticky.c_str(), 0755);
+    chmod(sticky.c_str(), 01777);
+    struct Case {
+        std::string path;
+        uid_t owner;
+        mode_t mode;
+    };
+    const Case cases[] = {{locked + "/mine.qzl", Nobody, 0640},
+                          {locked + "/anyones.lst", 0, 0666},
+                          {sticky + "/others.qzl", Daemon, 0666}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        MakeFile(c.path, c.mode, c.owner);
+        EXPECT_EQ(AsUser([&] { return WriteFileSafely(c.path, "x"); }), "");
+        EXPECT_EQ(Text(c.path), "x");
+        EXPECT_EQ(StatOf(c.path).st_mode & 07777, c.mode);
+        EXPECT_EQ(StatOf(c.path).st_uid, c.owner);
+    }
+    EXPECT_EQ(Entries(locked) + Entries(sticky), 3) << "no temporary file is left";
+    EXPECT_EQ(AsUser([&] { return WriteFileSafely(locked + "/new.qzl", "x"); }), std::strerror(EACCES));
+
+    // Written in place, the old bytes are gone at a failure, but it is told all the same.
+    planted.folder = locked;
+    for (bool PlantedFailures::*call : {&PlantedFailures::fsync, &PlantedFailures::close}) {
+        planted.*call = true;
+        EXPECT_EQ(AsUser([&] { return WriteFileSafely(locked + "/mine.qzl", "x"); }), std::strerror(EIO));
+        planted.*call = false;
+    }
 }
 
 }  // namespace
