@@ -10,6 +10,8 @@
 #include <tinyxml.h>
 
 #include "app/document_bounds.h"
+#include "app/document_markup.h"
+#include "app/one_line.h"
 #include "app/puzzle_content.h"
 #include "engine/alphabet.h"
 #include "engine/grid.h"
@@ -31,6 +33,7 @@ struct Entry {
 
 // Each line of the list: the word, a TAB and the clue; a line without a TAB
 // is both. An empty line gives an empty entry, which a list does not take.
+// Another TAB in a clue becomes a blank, as where entries are typed.
 std::vector<Entry> Entries(const char* text)
 {
     std::vector<Entry> entries;
@@ -40,7 +43,7 @@ std::vector<Entry> Entries(const char* text)
         if (tab == std::string::npos)
             entries.push_back({line, line});
         else
-            entries.push_back({line.substr(0, tab), line.substr(tab + 1)});
+            entries.push_back({line.substr(0, tab), OnOneLine(line.substr(tab + 1))});
     }
     return entries;
 }
@@ -78,7 +81,7 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
             puzzle.numCards = std::clamp(std::atoi(text), MinBingoCards, MaxBingoCards);
     } else if (name == "title") {
         const char* text = TextOf(element);
-        puzzle.title = text ? text : "";
+        puzzle.title = OnOneLine(std::string(text ? text : ""));
     } else if (name == "solution") {
         trace << "solution" << std::endl;
         ReadSolution(*element, puzzle);
@@ -89,12 +92,14 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
     }
 }
 
-// Line ends as loading a file leaves them: CR LF and a lone CR become LF.
+// Line ends as loading a file leaves them: CR LF and a lone CR become LF. A
+// byte-order mark, which an editor may put before the text, is no markup.
 std::string WithLineFeeds(const std::string& text)
 {
+    static const std::string byteOrderMark = "\xEF\xBB\xBF";
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = text.compare(0, 3, byteOrderMark) == 0 ? 3 : 0; i < text.size(); ++i) {
         if (text[i] != '\r')
             out += text[i];
         else if (i + 1 == text.size() || text[i + 1] != '\n')
@@ -181,16 +186,18 @@ protected:
     void Show(const std::string&) override {}
 };
 
+// The elements whose text the reader takes as entries or a title.
+const std::vector<std::string> OneLineElements = {"wordlist", "title"};
+
 // Checked on the bytes, before TinyXML sees them.
-std::string TextFailure(const std::string& text)
+std::string MarkupFailure(const DocumentMarkup& markup)
 {
-    if (text.size() > MaxDocumentBytes)
-        return "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
-    const int depth = ElementDepth(text);
-    if (depth < 0)
+    if (!markup.followed)
         return "it is not a puzzle";
-    if (depth > MaxDocumentDepth)
+    if (markup.depth > MaxDocumentDepth)
         return "its elements nest more than " + std::to_string(MaxDocumentDepth) + " levels deep";
+    if (markup.attributes > MaxElementAttributes)
+        return "an element in it has more than " + std::to_string(MaxElementAttributes) + " attributes";
     return "";
 }
 
@@ -223,10 +230,17 @@ bool DocumentReader::Parse(const std::string& text)
 {
     document_ = std::make_unique<TiXmlDocument>();
     root_ = nullptr;
-    failure_ = TextFailure(text);
+    if (text.size() > MaxDocumentBytes) {
+        failure_ = "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
+        return false;
+    }
+    const DocumentMarkup markup = ReadMarkup(WithLineFeeds(text), OneLineElements);
+    failure_ = MarkupFailure(markup);
     if (!failure_.empty())
         return false;
-    document_->Parse(WithLineFeeds(text).c_str());
+    // Byte for byte, whatever a declaration says: the text is 8-bit, and the
+    // walk that checked it reads it so.
+    document_->Parse(markup.text.c_str(), nullptr, TIXML_ENCODING_LEGACY);
     root_ = document_->Error() ? nullptr : document_->RootElement();
     failure_ = root_ ? ContentFailure(*root_) : "it is not a puzzle";
     if (failure_.empty())
