@@ -23,10 +23,12 @@ protected:
     RecordingPuzzle& Read(const std::string& text)
     {
         DocumentReader reader;
-        EXPECT_TRUE(reader.Parse(text)) << text;
-        read_.push_back(std::make_unique<RecordingPuzzle>(reader.Type()));
+        const bool parsed = reader.Parse(text);
+        EXPECT_TRUE(parsed) << text;
+        read_.push_back(std::make_unique<RecordingPuzzle>(parsed ? reader.Type() : FreeformPuzzle));
         trace.str("");
-        reader.ReadInto(*read_.back(), trace);
+        if (parsed)
+            reader.ReadInto(*read_.back(), trace);
         return *read_.back();
     }
     std::ostringstream trace;
