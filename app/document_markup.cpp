@@ -56,7 +56,8 @@ private:
     }
 
     // TinyXML reads "&#" up to the next ';' anywhere after it, so a reference
-    // is followed only when digits alone stand between.
+    // is followed only when digits alone stand between. One to the byte 0 is
+    // not followed either: it would end the text where the document is saved.
     bool Reference(bool oneLine)
     {
         if (Peek(1) != '#' || Peek(2) == 0)
@@ -74,6 +75,8 @@ private:
                 return false;
             value = value * std::uint64_t(base) + std::uint64_t(digit);
         }
+        if (char(value) == '\0')
+            return false;
         const std::string byte(1, char(value));
         const std::string line = OnOneLine(byte);
         if (oneLine && line != byte) {

@@ -7,8 +7,9 @@
 // found by a walk before TinyXML reads it, so that no text makes TinyXML recurse
 // past the stack or compare attributes for minutes.
 struct DocumentMarkup {
-    // False for markup the walk might read otherwise than TinyXML does (the
-    // program never writes such markup); the counts are then not to be trusted.
+    // False for markup the walk might read otherwise than TinyXML does, or
+    // that would give a text the byte 0 (the program never writes such
+    // markup); the counts are then not to be trusted.
     bool followed = true;
     // The deepest nesting of elements.
     int depth = 0;

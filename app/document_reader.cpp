@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -56,6 +57,17 @@ Dictionary ReadWordList(const char* text)
     return list;
 }
 
+std::optional<GridSize> PictureSize(const char* text) { return text ? AsciiGridSize(text) : std::nullopt; }
+
+// A grid picture that draws no cell is none: it would not read back as it
+// is written.
+const char* GridTextOf(const TiXmlElement& element)
+{
+    const char* text = TextOf(&element);
+    const std::optional<GridSize> size = PictureSize(text);
+    return size && size->width > 0 && size->height > 0 ? text : nullptr;
+}
+
 // A solution without all four numbers is not one.
 void ReadSolution(const TiXmlElement& element, PuzzleContent& puzzle)
 {
@@ -87,7 +99,7 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
         ReadSolution(*element, puzzle);
         trace << "after solution" << std::endl;
     } else if (name == "grid") {
-        if (const char* text = TextOf(element))
+        if (const char* text = GridTextOf(*element))
             puzzle.SetGridText(text);
     }
 }
@@ -133,7 +145,7 @@ std::string WordListFailure(const char* text)
 
 bool GridTooLarge(const char* text)
 {
-    const std::optional<GridSize> size = text ? AsciiGridSize(text) : std::nullopt;
+    const std::optional<GridSize> size = PictureSize(text);
     return size && (size->width > MaxDocumentGridSide || size->height > MaxDocumentGridSide);
 }
 
@@ -303,8 +315,8 @@ void DocumentReader::CountLetters(LetterNeed& words, LetterNeed& withGrids) cons
                 words.AddWord(entry.word);
                 withGrids.AddWord(entry.word);
             }
-        } else if (name == "grid" && TextOf(child)) {
-            withGrids.AddLetters(AsciiGridLetters(TextOf(child)));
+        } else if (const char* grid = name == "grid" ? GridTextOf(*child) : nullptr) {
+            withGrids.AddLetters(AsciiGridLetters(grid));
         }
     }
 }

@@ -139,6 +139,8 @@ TEST_F(DocumentTest, InputTheWriterNeverMakesIsReadSafely)
     EXPECT_EQ(odd.numCards, MaxBingoCards) << "no hostile file makes millions of cards";
     EXPECT_EQ(odd.grid.width, 4);
     EXPECT_EQ(Read("<document type=\"bingo\"><numcards>-3</numcards></document>").numCards, MinBingoCards);
+    EXPECT_EQ(Read("<document type=\"bingo\"><grid>no cell\n</grid></document>").grid.width, 4)
+        << "a picture without cells would not read back as it is written";
 
     RecordingPuzzle& search = Read(
         "<document type=\"wordsearch\"><grid>+---+---+\n| a | b |\n+---+---+\n</grid>"
@@ -215,13 +217,15 @@ TEST(ReadMarkupTest, MeetsTheMarkupAsTinyXmlBuildsIt)
          true, 1, 0},
         {"</x><a></a></a></a><b><c>", true, 2, 0},
         {"<a x=\"&#10;&#x41;&#;&amp;&#1&amp;\">&#233;&#x;&#&</a>", false, 1, 0},
-        {"<a x=\"&#10;&#x41;&#;&amp;\">&#233;&#x;&</a>", true, 1, 1},
+        {"<a x=\"&#10;&#x41;&amp;\">&#233;&#x20;&</a>", true, 1, 1},
         {"<?xml version=\"1.0\"?><a>\xC3<!-- <b c=\"1\" d=\"2\"/> --></a>", true, 1, 0},
         {"<a><?xml version=\"x></a>\"?><a>", false, 1, 0},
         {"<a><\x80>", false, 1, 0},
         {"<a>&#x<!-- x0A; <b c=\"1\" d=\"2\"/> --></a>", false, 1, 0},
         {"<a>&#<!-- #10; <b c=\"1\" d=\"2\"/> --></a>", false, 1, 0},
         {"<a x=\"&#x1x2;\" y=\"1\"/>", false, 1, 0},
+        {"<a>&#256;</a>", false, 1, 0},
+        {"<a x=\"&#x;\"/>", false, 1, 0},
     };
     for (const Case& c : cases) {
         const DocumentMarkup markup = ReadMarkup(c.text);
