@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "app/one_line.h"
 
@@ -65,26 +66,38 @@ private:
         const int base = Peek(2) == 'x' ? 16 : 10;
         const std::size_t digits = at_ + (base == 16 ? 3 : 2);
         const std::size_t end = text_.find(';', digits);
-        if (end == std::string::npos)
+        const std::optional<char> byte = end == std::string::npos ? std::nullopt : ByteOf(digits, end, base);
+        if (!byte || *byte == '\0')
             return false;
-        // Wraps as TinyXML's count does; the byte it keeps is the lowest.
-        std::uint64_t value = 0;
-        for (std::size_t i = digits; i < end; ++i) {
-            const int digit = DigitValue(text_[i], base);
-            if (digit < 0)
-                return false;
-            value = value * std::uint64_t(base) + std::uint64_t(digit);
-        }
-        if (char(value) == '\0')
-            return false;
-        const std::string byte(1, char(value));
-        const std::string line = OnOneLine(byte);
-        if (oneLine && line != byte) {
-            shape_.text.append(text_, copied_, at_ - copied_).append(line);
-            copied_ = end + 1;
-        }
+        if (oneLine)
+            PutOnOneLine(*byte, end);
         at_ = end;
         return true;
+    }
+
+    // The byte TinyXML makes of the digits: its count wraps, and it keeps the
+    // lowest byte.
+    std::optional<char> ByteOf(std::size_t from, std::size_t end, int base) const
+    {
+        std::uint64_t value = 0;
+        for (std::size_t i = from; i < end; ++i) {
+            const int digit = DigitValue(text_[i], base);
+            if (digit < 0)
+                return std::nullopt;
+            value = value * std::uint64_t(base) + std::uint64_t(digit);
+        }
+        return char(value);
+    }
+
+    // The reference from here to `end` as it stands on one line.
+    void PutOnOneLine(char byte, std::size_t end)
+    {
+        const std::string asRead(1, byte);
+        const std::string line = OnOneLine(asRead);
+        if (line == asRead)
+            return;
+        shape_.text.append(text_, copied_, at_ - copied_).append(line);
+        copied_ = end + 1;
     }
 
     bool Markup()
