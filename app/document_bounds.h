@@ -34,8 +34,11 @@ constexpr std::size_t MaxPageBytes = 2 * 1024 * 1024;
 
 // Bounds of the document text itself, each checked before anything is built
 // from it: the size before TinyXML reads it, the nesting TinyXML recurses on,
-// and the counts that would multiply work.
+// the attributes of one element, which TinyXML compares pairwise (the program
+// writes four at most, a solution's ends), and the counts that would multiply
+// work.
 constexpr int MaxDocumentDepth = 100;
+constexpr int MaxElementAttributes = 16;
 constexpr int MaxDocumentEntries = 1000;
 constexpr int MaxDocumentSolutions = 1000;
 constexpr int MaxDocumentGridSide = 60;
@@ -65,12 +68,6 @@ constexpr std::size_t LargestMade = MaxWordListEntries * (Escaped(MaxWordChars) 
 // program writes.
 constexpr std::size_t MaxDocumentBytes = (document_size::LargestMade / (1024 * 1024) + 1) * 1024 * 1024;
 static_assert(document_size::LargestMade < MaxDocumentBytes, "the program must open every document it writes");
-
-// The deepest nesting of elements in the text, as TinyXML would meet it, so
-// that its parser, which recurses once per level, is never handed more than
-// the stack takes. -1 for markup this count might read otherwise than TinyXML
-// does (the program never writes such markup).
-int ElementDepth(const std::string& text);
 
 // What is wrong with an entry or a title, as it would follow "could not be
 // opened: "; empty when it is within its limit. Lengths are in characters of

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -10,6 +11,8 @@
 #include <tinyxml.h>
 
 #include "app/document_bounds.h"
+#include "app/document_markup.h"
+#include "app/one_line.h"
 #include "app/puzzle_content.h"
 #include "engine/alphabet.h"
 #include "engine/grid.h"
@@ -31,6 +34,7 @@ struct Entry {
 
 // Each line of the list: the word, a TAB and the clue; a line without a TAB
 // is both. An empty line gives an empty entry, which a list does not take.
+// Another TAB in a clue becomes a blank, as where entries are typed.
 std::vector<Entry> Entries(const char* text)
 {
     std::vector<Entry> entries;
@@ -40,7 +44,7 @@ std::vector<Entry> Entries(const char* text)
         if (tab == std::string::npos)
             entries.push_back({line, line});
         else
-            entries.push_back({line.substr(0, tab), line.substr(tab + 1)});
+            entries.push_back({line.substr(0, tab), OnOneLine(line.substr(tab + 1))});
     }
     return entries;
 }
@@ -51,6 +55,17 @@ Dictionary ReadWordList(const char* text)
     for (const Entry& entry : Entries(text))
         list.AddWord(entry.word, entry.clue);
     return list;
+}
+
+std::optional<GridSize> PictureSize(const char* text) { return text ? AsciiGridSize(text) : std::nullopt; }
+
+// A grid picture that draws no cell is none: it would not read back as it
+// is written.
+const char* GridTextOf(const TiXmlElement& element)
+{
+    const char* text = TextOf(&element);
+    const std::optional<GridSize> size = PictureSize(text);
+    return size && size->width > 0 && size->height > 0 ? text : nullptr;
 }
 
 // A solution without all four numbers is not one.
@@ -78,23 +93,25 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
             puzzle.numCards = std::clamp(std::atoi(text), MinBingoCards, MaxBingoCards);
     } else if (name == "title") {
         const char* text = TextOf(element);
-        puzzle.title = text ? text : "";
+        puzzle.title = OnOneLine(std::string(text ? text : ""));
     } else if (name == "solution") {
         trace << "solution" << std::endl;
         ReadSolution(*element, puzzle);
         trace << "after solution" << std::endl;
     } else if (name == "grid") {
-        if (const char* text = TextOf(element))
+        if (const char* text = GridTextOf(*element))
             puzzle.SetGridText(text);
     }
 }
 
-// Line ends as loading a file leaves them: CR LF and a lone CR become LF.
+// Line ends as loading a file leaves them: CR LF and a lone CR become LF. A
+// byte-order mark, which an editor may put before the text, is no markup.
 std::string WithLineFeeds(const std::string& text)
 {
+    static const std::string byteOrderMark = "\xEF\xBB\xBF";
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = text.compare(0, 3, byteOrderMark) == 0 ? 3 : 0; i < text.size(); ++i) {
         if (text[i] != '\r')
             out += text[i];
         else if (i + 1 == text.size() || text[i + 1] != '\n')
@@ -128,7 +145,7 @@ std::string WordListFailure(const char* text)
 
 bool GridTooLarge(const char* text)
 {
-    const std::optional<GridSize> size = text ? AsciiGridSize(text) : std::nullopt;
+    const std::optional<GridSize> size = PictureSize(text);
     return size && (size->width > MaxDocumentGridSide || size->height > MaxDocumentGridSide);
 }
 
@@ -181,16 +198,18 @@ protected:
     void Show(const std::string&) override {}
 };
 
+// The elements whose text the reader takes as entries or a title.
+const std::vector<std::string> OneLineElements = {"wordlist", "title"};
+
 // Checked on the bytes, before TinyXML sees them.
-std::string TextFailure(const std::string& text)
+std::string MarkupFailure(const DocumentMarkup& markup)
 {
-    if (text.size() > MaxDocumentBytes)
-        return "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
-    const int depth = ElementDepth(text);
-    if (depth < 0)
+    if (!markup.followed)
         return "it is not a puzzle";
-    if (depth > MaxDocumentDepth)
+    if (markup.depth > MaxDocumentDepth)
         return "its elements nest more than " + std::to_string(MaxDocumentDepth) + " levels deep";
+    if (markup.attributes > MaxElementAttributes)
+        return "an element in it has more than " + std::to_string(MaxElementAttributes) + " attributes";
     return "";
 }
 
@@ -223,10 +242,17 @@ bool DocumentReader::Parse(const std::string& text)
 {
     document_ = std::make_unique<TiXmlDocument>();
     root_ = nullptr;
-    failure_ = TextFailure(text);
+    if (text.size() > MaxDocumentBytes) {
+        failure_ = "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
+        return false;
+    }
+    const DocumentMarkup markup = ReadMarkup(WithLineFeeds(text), OneLineElements);
+    failure_ = MarkupFailure(markup);
     if (!failure_.empty())
         return false;
-    document_->Parse(WithLineFeeds(text).c_str());
+    // Byte for byte, whatever a declaration says: the text is 8-bit, and the
+    // walk that checked it reads it so.
+    document_->Parse(markup.text.c_str(), nullptr, TIXML_ENCODING_LEGACY);
     root_ = document_->Error() ? nullptr : document_->RootElement();
     failure_ = root_ ? ContentFailure(*root_) : "it is not a puzzle";
     if (failure_.empty())
@@ -289,8 +315,8 @@ void DocumentReader::CountLetters(LetterNeed& words, LetterNeed& withGrids) cons
                 words.AddWord(entry.word);
                 withGrids.AddWord(entry.word);
             }
-        } else if (name == "grid" && TextOf(child)) {
-            withGrids.AddLetters(AsciiGridLetters(TextOf(child)));
+        } else if (const char* grid = name == "grid" ? GridTextOf(*child) : nullptr) {
+            withGrids.AddLetters(AsciiGridLetters(grid));
         }
     }
 }

@@ -31,6 +31,7 @@
 #include "engine/alphabet.h"
 #include "platform/webbrowser/page_web_views.h"
 #include "support/event_pump.h"
+#include "support/many_attributes.h"
 
 namespace {
 
@@ -231,6 +232,11 @@ void RegisterDocuments()
     // Refused: the page one character a clue past the bound.
     Register("refused/crossword_600_slots_of_5000_characters", [] { return SlotsOfOneWord(MaxClueChars); }, true);
     Register("refused/wordsearch_1000_solutions_of_5000_characters", [] { return FoundOften(MaxClueChars); }, true);
+    // Refused: more attributes to an element than the program writes, which
+    // TinyXML would compare pairwise.
+    Register("refused/root_of_40000_attributes", [] { return ManyAttributes(40000, MaxDocumentBytes); }, true);
+    Register("refused/root_of_2_MB_of_attributes", [] { return ManyAttributes(std::size_t(-1), MaxDocumentBytes); },
+             true);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <tinyxml.h>
 
 #include "app/document_bounds.h"
+#include "app/document_markup.h"
 #include "app/document_reader.h"
 #include "app/puzzle_content.h"
 #include "engine/alphabet.h"
@@ -24,15 +25,30 @@ protected:
     void Show(const std::string& page) override { shownBytes += page.size(); }
 };
 
-// Only elements have children; walked without recursion, whatever the depth.
-int ElementLevels(const TiXmlDocument& document)
+int AttributeCount(const TiXmlElement& element)
 {
-    int deepest = 0;
+    int count = 0;
+    for (const TiXmlAttribute* attribute = element.FirstAttribute(); attribute; attribute = attribute->Next())
+        ++count;
+    return count;
+}
+
+struct Built {
+    int levels = 0;
+    int attributes = 0;
+};
+
+// Only elements have children; walked without recursion, whatever the depth.
+Built ElementLevels(const TiXmlDocument& document)
+{
+    Built built;
     int depth = 1;
     const TiXmlNode* node = document.FirstChild();
     while (node) {
-        if (node->ToElement())
-            deepest = std::max(deepest, depth);
+        if (const TiXmlElement* element = node->ToElement()) {
+            built.levels = std::max(built.levels, depth);
+            built.attributes = std::max(built.attributes, AttributeCount(*element));
+        }
         if (node->FirstChild()) {
             node = node->FirstChild();
             ++depth;
@@ -44,19 +60,43 @@ int ElementLevels(const TiXmlDocument& document)
         }
         node = node == &document ? nullptr : node->NextSibling();
     }
-    return deepest;
+    return built;
 }
 
-// The count that keeps TinyXML's recursion in bounds must never fall short of
-// the levels TinyXML then builds.
-void CheckDepthCount(const std::string& text)
+// The counts that keep TinyXML's recursion and its comparisons of attributes
+// in bounds must never fall short of what TinyXML then builds, from the text
+// as given or as the reader hands it over.
+void CheckMarkupCounts(const std::string& text)
 {
-    const int counted = ElementDepth(text);
-    if (counted < 0 || counted > MaxDocumentDepth)
+    const DocumentMarkup markup = ReadMarkup(text, {"wordlist", "title"});
+    if (!markup.followed || markup.depth > MaxDocumentDepth || markup.attributes > MaxElementAttributes)
         return;
-    TiXmlDocument document;
-    document.Parse(text.c_str());
-    if (ElementLevels(document) > counted)
+    for (const std::string* given : {&text, &markup.text}) {
+        TiXmlDocument document;
+        document.Parse(given->c_str(), nullptr, TIXML_ENCODING_LEGACY);
+        const Built built = ElementLevels(document);
+        if (built.levels > markup.depth || built.attributes > markup.attributes)
+            __builtin_trap();
+    }
+}
+
+// What opens saves as a document that opens with as many entries and saves
+// again to the same bytes. A list of blanks alone is the one exception:
+// TinyXML keeps no text of white space alone, so it reads back empty.
+void CheckSavedAgain(PagePuzzle& opened)
+{
+    const std::string saved = opened.ToXml();
+    const std::string list = saved.substr(0, saved.find("</wordlist>"));
+    if (list.find_first_not_of(" \t\n\v\f\r", list.find("<wordlist>") + 10) == std::string::npos)
+        return;
+    DocumentReader reader;
+    if (!reader.Parse(saved))
+        __builtin_trap();
+    PagePuzzle again(reader.Type());
+    std::ostringstream trace;
+    reader.ReadInto(again, trace);
+    reader.Show(again);
+    if (again.wordList.WordCount() != opened.wordList.WordCount() || again.ToXml() != saved)
         __builtin_trap();
 }
 
@@ -65,7 +105,7 @@ void CheckDepthCount(const std::string& text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    CheckDepthCount(text);
+    CheckMarkupCounts(text);
     ResetAlphabet();
     try {
         DocumentReader reader;
@@ -78,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // What was shown, the reader took: no page past the bound.
         if (puzzle.shownBytes > MaxPageBytes)
             __builtin_trap();
-        puzzle.ToXml();
+        CheckSavedAgain(puzzle);
     } catch (const error&) {
     }
     return 0;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <tuple>
 
+#include <wx/filedlg.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
 
 #include "app/command_edge.h"
 #include "app/document_bounds.h"
@@ -13,6 +17,9 @@
 #include "app/frame.h"
 #include "app/puzzle.h"
 #include "dialog_script.h"
+#include "puzzles/scramble_page.h"
+#include "support/event_pump.h"
+#include "support/many_attributes.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -151,6 +158,38 @@ std::string Repeated(const std::string& piece, std::size_t times)
     return out;
 }
 
+// A scramble whose page is the given number of bytes: clues of the longest
+// length fill it up to the last row, and the title makes up the bytes left.
+std::string ScrambleWithPage(std::size_t pageBytes)
+{
+    auto entries = [](std::size_t clueChars) {
+        std::string lines;
+        for (std::size_t at = 0, i = 0; at < clueChars; at += MaxClueChars, ++i) {
+            std::string word = "w";
+            for (std::size_t n = i; word.size() < 5; n /= 8)
+                word += char('a' + n % 8);
+            lines += word + "\t" + std::string(std::min<std::size_t>(MaxClueChars, clueChars - at), 'c') + "\n";
+        }
+        return lines;
+    };
+    auto page = [&](std::size_t clueChars) {
+        Dictionary list;
+        std::istringstream lines(entries(clueChars));
+        for (std::string word, clue; std::getline(lines, word, '\t') && std::getline(lines, clue);)
+            list.AddWord(word, clue);
+        return FillScramblePage(BuildScramblePage(list), "", false).size();
+    };
+    std::size_t fits = 0, past = std::size_t(MaxDocumentEntries) * MaxClueChars;
+    while (past - fits > 1) {
+        const std::size_t middle = (fits + past) / 2;
+        (page(middle) <= pageBytes ? fits : past) = middle;
+    }
+    const std::size_t title = pageBytes - page(fits);
+    EXPECT_LE(title, std::size_t(MaxTitleChars));
+    return "<document type=\"scramble\"><wordlist>" + entries(fits) + "</wordlist><title>" + std::string(title, 't') +
+           "</title></document>";
+}
+
 // Each bound at its edge: the document on it opens, the one past it is refused
 // with a message naming the file and the bound, and nothing else changes.
 TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
@@ -180,6 +219,9 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
          "the clue of the word \"wasp\" holds 5,001 characters, more than the 5,000 it may hold"},
         {[&](auto n) { return freeform("<title>" + std::string(n, 't') + "</title>"); }, MaxTitleChars,
          "the title holds 501 characters"},
+        {[&](auto n) { return ManyAttributes(n - 1, MaxDocumentBytes); }, MaxElementAttributes,
+         "an element in it has more than 16 attributes"},
+        {ScrambleWithPage, MaxPageBytes, "its page would be larger than 2 MB"},
     };
     const std::string path = folder + "/bound.qzl";
     for (const auto& [document, limit, bound] : cases) {
@@ -228,6 +270,83 @@ TEST_F(DocumentCommandsTest, APageLongerThanTheBoundIsRefused)
     ASSERT_EQ(script.messages.size(), 1u);
     EXPECT_TRUE(script.messages[0].Contains("its page would be larger than 2 MB")) << script.messages[0];
     EXPECT_EQ(FileText("load.log"), "start\n");
+}
+
+// Answers the Open dialog with a path and times the command from there to its
+// message, which it leaves to the script.
+class MessageClock : public wxModalDialogHook {
+public:
+    explicit MessageClock(const std::string& path) : path_(path) { Register(); }
+    ~MessageClock() override { Unregister(); }
+    double ms = -1;
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        if (auto* files = dynamic_cast<wxFileDialog*>(dialog)) {
+            files->SetPath(path_);
+            PumpUntil([files] { return !files->GetPath().empty(); }, 2000);
+            chosen_ = std::chrono::steady_clock::now();
+            return wxID_OK;
+        }
+        if (dynamic_cast<wxMessageDialog*>(dialog))
+            ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - chosen_).count();
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+
+private:
+    wxString path_;
+    std::chrono::steady_clock::time_point chosen_;
+};
+
+// TinyXML compares each attribute with every earlier one of its element, for
+// seconds or minutes on these; they are refused before TinyXML reads them,
+// also where a reference that runs on to the next ';' would hide them.
+TEST_F(DocumentCommandsTest, ManyAttributesAreRefusedAtOnce)
+{
+    const std::string hidden = "<document type=\"freeform\"><title>&#x<!-- x0A; </title><solution" +
+                               ShortAttributes(40000, MaxDocumentBytes / 2) + "/><title> --></title></document>";
+    const std::pair<std::string, const char*> cases[] = {
+        {ManyAttributes(40000, MaxDocumentBytes), "more than 16 attributes"},
+        {ManyAttributes(std::size_t(-1), MaxDocumentBytes), "more than 16 attributes"},
+        {hidden, "it is not a puzzle"},
+    };
+    const std::string path = folder + "/attributes.qzl";
+    for (const auto& [document, failure] : cases) {
+        SCOPED_TRACE(failure);
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << document;
+        script.messages.clear();
+        MessageClock clock(path);
+        RunMenuCommand(ID_Open);
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_TRUE(script.messages[0].Contains(path) && script.messages[0].Contains(failure)) << script.messages[0];
+        EXPECT_LT(clock.ms, 100);
+        EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
+    }
+}
+
+// A line break or TAB written as a character reference in an entry or the
+// title is a blank, as where they are typed: the entries stay as they are
+// through a save and an open, and a second save writes the same bytes.
+TEST_F(DocumentCommandsTest, LineBreaksWrittenAsReferencesSurviveSaves)
+{
+    std::string path = folder + "/references.qzl";
+    std::ofstream(path, std::ios::binary) << "<document type=\"freeform\">\n<wordlist>cat\tline&#13;two\n"
+                                             "ca&#9;t\tx&#10;y\n</wordlist>\n<title>a&#10;b&#13;c</title>\n</document>";
+    std::vector<std::string> saved;
+    for (int round = 0; round < 2; ++round) {
+        Puzzle* opened = Open(path);
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->wordList.WordCount(), 2);
+        EXPECT_EQ(opened->title, "a b c");
+        path = folder + "/saved" + std::to_string(round) + ".qzl";
+        Save(path);
+        saved.push_back(FileText(path));
+    }
+    EXPECT_EQ(saved[1], saved[0]);
+    EXPECT_NE(saved[0].find("<wordlist>cat\tline two\r\nca t\tx y\r\n</wordlist>"), std::string::npos) << saved[0];
+    EXPECT_TRUE(script.messages.empty());
 }
 
 // A puzzle made outside the dialogs' limits cannot be saved: the old file stays.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/document_bounds.h"
+#include "app/document_markup.h"
 #include "app/document_reader.h"
 #include "app/puzzle_content.h"
 #include "engine/alphabet.h"
@@ -137,6 +138,8 @@ TEST_F(DocumentTest, InputTheWriterNeverMakesIsReadSafely)
     EXPECT_EQ(odd.numCards, MaxBingoCards) << "no hostile file makes millions of cards";
     EXPECT_EQ(odd.grid.width, 4);
     EXPECT_EQ(Read("<document type=\"bingo\"><numcards>-3</numcards></document>").numCards, MinBingoCards);
+    EXPECT_EQ(Read("<document type=\"bingo\"><grid>no cell\n</grid></document>").grid.width, 4)
+        << "a picture without cells would not read back as it is written";
 
     RecordingPuzzle& search = Read(
         "<document type=\"wordsearch\"><grid>+---+---+\n| a | b |\n+---+---+\n</grid>"
@@ -157,20 +160,81 @@ TEST_F(DocumentTest, FilesThatAreNoDocumentFailToLoad)
     EXPECT_TRUE(reader.LoadFile(good.path()));
 }
 
-// Levels as TinyXML builds them: a stray end tag closes nothing, and markup it
-// could read otherwise is not counted.
-TEST(ElementDepthTest, CountsTheLevelsTinyXmlWouldBuild)
+// A character reference to a line break or TAB in an entry or the title is a
+// blank; elsewhere, and where it is no reference, it stays as it was.
+TEST_F(DocumentTest, BreaksWrittenAsReferencesKeepEntriesAndTitleOnOneLine)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"<document type=\"freeform\">\n<wordlist>a\tb\n</wordlist>\n</document>", 2},
-        {"<a><b/><c x=\"/>\" y='</a>'><d></d></c></a>", 3},
-        {"<?xml version=\"1.0\" encoding='UTF-8'?><a><!-- <b><c> --><![CDATA[<b>]]><!DOCTYPE x><?pi <b>?>< b></a>", 1},
-        {"</x><a></a></a></a><b><c>", 2},
-        {"<a><?xml version=\"x></a>\"?><a>", -1},
-        {"<a><\x80>", -1},
+    RecordingPuzzle& read = Read(
+        "<document type=\"freeform\"><wordlist>cat\tline&#13;two\nca&#9;t\tx&#10;y&#266;z&#x0D;\tw\n</wordlist>"
+        "<title>a&#10;b&#13;c&#x9;d\te\nf</title><grid>+---+&#10;| a |\n+---+\n</grid></document>");
+    ASSERT_EQ(read.wordList.WordCount(), 2);
+    EXPECT_EQ(read.wordList.ClueFor("cat"), "line two");
+    EXPECT_EQ(read.wordList.ClueFor("ca t"), "x y z  w");
+    EXPECT_EQ(read.title, "a b c d e f");
+    EXPECT_EQ(read.grid.width, 1) << "the grid keeps its line breaks";
+
+    RecordingPuzzle& literal =
+        Read("<document type=\"freeform\"><wordlist><![CDATA[cat\tline&#13;two]]></wordlist></document>");
+    EXPECT_EQ(literal.wordList.ClueFor("cat"), "line&#13;two");
+}
+
+// TinyXML reads a document with a declaration or byte-order mark as UTF-8,
+// where a lead byte takes the bytes after it along, markup included; the
+// reader has it read every document byte for byte, as the checks before it do.
+TEST_F(DocumentTest, EveryDocumentIsReadByteForByte)
+{
+    EXPECT_EQ(Read("<?xml version=\"1.0\"?><document type=\"freeform\"><title>\xC3<!-- </title><title>hidden"
+                   "</title><title> --></title></document>")
+                  .title,
+              "\xC3");
+    EXPECT_EQ(Read("<?xml version=\"1.0\" encoding=\"UTF-8\"?><document><title>&#233;t&#xE9;</title></document>")
+                  .title,
+              "\xE9t\xE9");
+    EXPECT_EQ(Read("\xEF\xBB\xBF<document type=\"scramble\"><title>\xC3\xA9</title></document>").title, "\xC3\xA9");
+}
+
+// The walk before TinyXML meets levels and attributes as TinyXML builds them
+// (a stray end tag closes nothing; markup in comments, CDATA, declarations
+// and quoted values is none) and gives up on markup TinyXML could read
+// otherwise: a name byte past ASCII, or a reference that runs over markup to
+// the next ';'.
+TEST(ReadMarkupTest, MeetsTheMarkupAsTinyXmlBuildsIt)
+{
+    struct Case {
+        std::string text;
+        bool followed;
+        int depth;
+        int attributes;
     };
-    for (const auto& [text, depth] : cases)
-        EXPECT_EQ(ElementDepth(text), depth) << text;
+    const Case cases[] = {
+        {"<document type=\"freeform\">\n<wordlist>a\tb\n</wordlist>\n"
+         "<solution x1=\"0\" y1=\"0\" x2=\"1\" y2=\"0\"/>\n</document>",
+         true, 2, 4},
+        {"<a><b/><c x=\"/>\" y='</a>' z=\"a=b >c\"><d></d></c></a>", true, 3, 3},
+        {"<?xml version=\"1.0\" encoding='UTF-8'?><a><!-- <b c=\"1\" d=\"2\"> --><![CDATA[<b c=\"1\" d=\"2\">]]>"
+         "<!DOCTYPE x><?pi <b c=\"1\">?>< b c=\"1\"> c=\"1\" d=\"2\"</a>",
+         true, 1, 0},
+        {"</x><a></a></a></a><b><c>", true, 2, 0},
+        {"<a x=\"&#10;&#x41;&#;&amp;&#1&amp;\">&#233;&#x;&#&</a>", false, 1, 0},
+        {"<a x=\"&#10;&#x41;&amp;\">&#233;&#x20;&</a>", true, 1, 1},
+        {"<?xml version=\"1.0\"?><a>\xC3<!-- <b c=\"1\" d=\"2\"/> --></a>", true, 1, 0},
+        {"<a><?xml version=\"x></a>\"?><a>", false, 1, 0},
+        {"<a><\x80>", false, 1, 0},
+        {"<a>&#x<!-- x0A; <b c=\"1\" d=\"2\"/> --></a>", false, 1, 0},
+        {"<a>&#<!-- #10; <b c=\"1\" d=\"2\"/> --></a>", false, 1, 0},
+        {"<a x=\"&#x1x2;\" y=\"1\"/>", false, 1, 0},
+        {"<a>&#256;</a>", false, 1, 0},
+        {"<a x=\"&#x;\"/>", false, 1, 0},
+    };
+    for (const Case& c : cases) {
+        const DocumentMarkup markup = ReadMarkup(c.text);
+        EXPECT_EQ(markup.followed, c.followed) << c.text;
+        if (c.followed) {
+            EXPECT_EQ(markup.depth, c.depth) << c.text;
+            EXPECT_EQ(markup.attributes, c.attributes) << c.text;
+            EXPECT_EQ(markup.text, c.text) << "only the elements named are put on one line";
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A document's markup as TinyXML meets it when it reads the text byte by byte,
+// found by a walk before TinyXML reads it, so that no text makes TinyXML recurse
+// past the stack or compare attributes for minutes.
+struct DocumentMarkup {
+    // False for markup the walk might read otherwise than TinyXML does, or
+    // that would give a text the byte 0 (the program never writes such
+    // markup); the counts are then not to be trusted.
+    bool followed = true;
+    // The deepest nesting of elements.
+    int depth = 0;
+    // The most attributes one element carries: TinyXML compares each with
+    // every earlier one of its element.
+    int attributes = 0;
+    // The text to hand TinyXML: the given one, but where the content of an
+    // element named in oneLine opens with text (the text a reader takes), a
+    // character reference there to a line break or TAB stands as the blank
+    // it becomes on one line.
+    std::string text;
+};
+
+DocumentMarkup ReadMarkup(const std::string& text, const std::vector<std::string>& oneLine = {});
