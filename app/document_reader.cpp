@@ -49,9 +49,14 @@ std::vector<Entry> Entries(const char* text)
     return entries;
 }
 
+// A list of white space alone, which only markup such as CDATA gets to the
+// reader, is none: saved, it would read back empty, as TinyXML keeps no text
+// of white space alone.
 Dictionary ReadWordList(const char* text)
 {
     Dictionary list;
+    if (!text || std::string(text).find_first_not_of(" \t\n\v\f\r") == std::string::npos)
+        return list;
     for (const Entry& entry : Entries(text))
         list.AddWord(entry.word, entry.clue);
     return list;

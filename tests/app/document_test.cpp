@@ -176,6 +176,10 @@ TEST_F(DocumentTest, BreaksWrittenAsReferencesKeepEntriesAndTitleOnOneLine)
     RecordingPuzzle& literal =
         Read("<document type=\"freeform\"><wordlist><![CDATA[cat\tline&#13;two]]></wordlist></document>");
     EXPECT_EQ(literal.wordList.ClueFor("cat"), "line&#13;two");
+    // Saved, a list of white space alone would read back as none.
+    EXPECT_EQ(Read("<document type=\"freeform\"><wordlist><![CDATA[ \t \n]]></wordlist></document>")
+                  .wordList.WordCount(),
+              0);
 }
 
 // TinyXML reads a document with a declaration or byte-order mark as UTF-8,
