@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr guint FallbackMilliseconds = 3000;
+constexpr guint FallbackMilliseconds = 5000;
 
 // Watches one window until the action has run, then frees itself.
 class OnScreenWatch {

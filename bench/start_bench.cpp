@@ -32,7 +32,7 @@ using Milliseconds = std::chrono::duration<double, std::milli>;
 
 constexpr auto PollEvery = std::chrono::milliseconds(10);
 // A program that has not started its web process this long after its window never will.
-constexpr double WebProcessWait = 3000;
+constexpr double WebProcessWait = 6000;
 
 struct StartTimes {
     double window = -1;
