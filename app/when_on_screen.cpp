@@ -1,5 +1,7 @@
 #include "app/when_on_screen.h"
 
+#include <utility>
+
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <wx/toplevel.h>

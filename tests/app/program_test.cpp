@@ -1,5 +1,6 @@
-// The real program, started as the user starts it, driven only through the
-// X server: menus by keyboard, the dialog by pointer and keyboard; then ended.
+// The real program, started as the user starts it, watched and driven only
+// from outside: its start through the X server and /proc, then its menus by
+// keyboard, the dialog by pointer and keyboard; then ended.
 #include <chrono>
 #include <csignal>
 #include <memory>
