@@ -5,7 +5,9 @@
 // outside as a person or `xdotool search --onlyvisible` sees it, polled every
 // 10 ms: the window viewable on the X server, then painted in the light
 // background of its bars; and the web process running, in /proc.
-// Run under Xvfb from the folder that holds the run-time files (build/bin):
+// Run under Xvfb from the folder that holds the run-time files (build/bin),
+// with a window manager as well as without: with none, a window is viewable
+// the moment it is shown; a window manager takes its time to frame it.
 //   quillory_start_bench [starts of each program (9)] [other program...]
 #include <algorithm>
 #include <chrono>
