@@ -2,6 +2,8 @@
 
 #include <wx/app.h>
 
+class wxTopLevelWindow;
+
 class MyApp : public wxApp {
 public:
     bool OnInit() override;
@@ -10,8 +12,5 @@ public:
 
 protected:
     // The main window, built and shown as the top window.
-    void ShowMainFrame();
-
-private:
-    void OnFirstIdle(wxIdleEvent& event);
+    wxTopLevelWindow& ShowMainFrame();
 };

@@ -1,7 +1,11 @@
-// The real program, started as the user starts it, driven only through the
-// X server: menus by keyboard, the dialog by pointer and keyboard; then ended.
+// The real program, started as the user starts it, watched and driven only
+// from outside: its start through the X server and /proc, then its menus by
+// keyboard, the dialog by pointer and keyboard; then ended.
+#include <chrono>
 #include <csignal>
+#include <memory>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -10,6 +14,8 @@
 #include "app/gui_test_main.h"
 #include "pointer_user.h"
 #include "support/display_probe.h"
+#include "support/slow_window_manager.h"
+#include "support/web_process_probe.h"
 
 namespace {
 
@@ -34,6 +40,8 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
+    pid_t Pid() const { return pid_; }
+
     // Asks the program to end, as the desktop does; false when it goes on running.
     bool Stop()
     {
@@ -51,7 +59,67 @@ private:
 // A point of a window, from its top left corner.
 wxPoint At(const wxRect& window, int x, int y) { return window.GetPosition() + wxPoint(x, y); }
 
+// When the program's window and its web process were first seen, in
+// milliseconds from its start; -1 for what was not seen.
+struct StartOrder {
+    double window = -1;
+    double webProcess = -1;
+    bool webProcessFirst = false;
+};
+
+StartOrder WatchStart(SlowWindowManager* manager)
+{
+    using Clock = std::chrono::steady_clock;
+    DisplayProbe screen;
+    RunningProgram program;
+    StartOrder seen;
+    const Clock::time_point start = Clock::now();
+    for (double now = 0; now < 20000 && (seen.window < 0 || seen.webProcess < 0);
+         now = std::chrono::duration<double, std::milli>(Clock::now() - start).count()) {
+        if (manager)
+            manager->Serve();
+        // The process first: when it runs before the window is seen, it started first.
+        if (seen.webProcess < 0 && RunsWebProcess(program.Pid()))
+            seen.webProcess = now;
+        wxRect frame;
+        if (seen.window < 0 && screen.Find("Quillory 1.0.4", frame))
+            seen.window = now;
+        seen.webProcessFirst |= seen.webProcess >= 0 && seen.window < 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return seen;
+}
+
 }  // namespace
+
+// The web process holds up the program while it starts: the window must be on
+// the screen first, also when a window manager keeps it from being viewable
+// for a while after the program showed it; and the process must still start
+// soon after, not only when the program gives up waiting for the window.
+TEST(Program, StartsItsWebProcessOnlyOnceItsWindowIsOnTheScreen)
+{
+    const struct {
+        const char* desktop;
+        std::chrono::milliseconds frameDelay;
+    } desktops[] = {
+        {"no window manager", std::chrono::milliseconds(0)},
+        {"a window manager that frames the window and shows the frame 500 ms later", std::chrono::milliseconds(500)},
+    };
+    for (const auto& desktop : desktops) {
+        SCOPED_TRACE(desktop.desktop);
+        std::unique_ptr<SlowWindowManager> manager;
+        if (desktop.frameDelay.count() > 0) {
+            manager = std::make_unique<SlowWindowManager>(desktop.frameDelay);
+            ASSERT_TRUE(manager->Open()) << "another window manager runs";
+        }
+        const StartOrder seen = WatchStart(manager.get());
+        ASSERT_GE(seen.window, 0) << "no window";
+        ASSERT_GE(seen.webProcess, 0) << "no web process";
+        EXPECT_FALSE(seen.webProcessFirst) << "web process at " << seen.webProcess << " ms, window at " << seen.window
+                                           << " ms";
+        EXPECT_LT(seen.webProcess - seen.window, 2500) << "the web process waited for the window in vain";
+    }
+}
 
 TEST(Program, StartsMakesACrosswordFromTheMenuAndShowsItsPageInTheTab)
 {

@@ -13,12 +13,19 @@ DisplayProbe::~DisplayProbe()
 
 bool DisplayProbe::Find(const std::string& title, wxRect& rect)
 {
-    Window root = DefaultRootWindow(display_), parent, *children = nullptr;
+    return FindUnder(DefaultRootWindow(display_), title, rect);
+}
+
+// A window manager puts each top-level window into a frame of its own, so
+// the window may lie deeper than the root's children.
+bool DisplayProbe::FindUnder(unsigned long window, const std::string& title, wxRect& rect)
+{
+    Window root, parent, *children = nullptr;
     unsigned count = 0;
-    XQueryTree(display_, root, &root, &parent, &children, &count);
+    XQueryTree(display_, window, &root, &parent, &children, &count);
     bool found = false;
     for (unsigned i = 0; i < count && !found; ++i)
-        found = Titled(children[i], title) && Viewable(children[i], rect);
+        found = (Titled(children[i], title) && Viewable(children[i], rect)) || FindUnder(children[i], title, rect);
     if (children)
         XFree(children);
     return found;

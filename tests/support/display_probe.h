@@ -17,7 +17,8 @@ public:
 
     bool Open() const { return display_ != nullptr; }
 
-    // The top-level window with the title, if it is shown.
+    // The window with the title, if it is viewable: mapped, and every window
+    // it lies in mapped too, as `xdotool search --onlyvisible` finds it.
     bool Find(const std::string& title, wxRect& rect);
 
     // Pixels of the area darker than mid grey: the ink of text and lines.
@@ -28,6 +29,7 @@ public:
 private:
     // Pixels whose luma (0 to 255) lies from `lowest` to `highest`.
     int PixelsOfLuma(const wxRect& area, int lowest, int highest);
+    bool FindUnder(unsigned long window, const std::string& title, wxRect& rect);
     bool Titled(unsigned long window, const std::string& title);
     bool Viewable(unsigned long window, wxRect& rect);
 
