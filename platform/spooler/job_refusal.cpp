@@ -7,14 +7,16 @@
 namespace spooler {
 namespace {
 
-std::string TextOf(ipp_t* response, const char* name) {
+std::string TextOf(ipp_t* response, const char* name)
+{
     const char* text = ippGetString(ippFindAttribute(response, name, IPP_TAG_TEXT), 0, nullptr);
     return text ? text : "";
 }
 
 }  // namespace
 
-std::string JobRefusal(const std::string& printer) {
+std::string JobRefusal(const std::string& printer)
+{
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
                      printer.c_str());
@@ -32,7 +34,8 @@ std::string JobRefusal(const std::string& printer) {
     return refusal;
 }
 
-std::string PrinterListTrouble() {
+std::string PrinterListTrouble()
+{
     return LocalCupsPrinters() ? "" : cupsLastErrorString();
 }
 
