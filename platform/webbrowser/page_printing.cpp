@@ -55,14 +55,11 @@ std::string DefaultPrinterName()
     return name.c_str();
 }
 
-// The sheet the print is laid out on: the toolkit's default paper and margins,
-// set on the print so that measuring and printing agree.
-GtkPageSetup* NewPageSetup(SheetArea& area)
+// The printable part of the sheet the print is laid out on.
+SheetArea SheetOf(GtkPageSetup* setup)
 {
-    GtkPageSetup* setup = gtk_page_setup_new();
-    area.width = gtk_page_setup_get_page_width(setup, GTK_UNIT_POINTS);
-    area.height = gtk_page_setup_get_page_height(setup, GTK_UNIT_POINTS);
-    return setup;
+    return {gtk_page_setup_get_page_width(setup, GTK_UNIT_POINTS),
+            gtk_page_setup_get_page_height(setup, GTK_UNIT_POINTS)};
 }
 
 void StartPrinting(WebKitWebView* view, const std::string& printer);
@@ -126,28 +123,28 @@ void OnPrintFailed(WebKitPrintOperation*, GError* error, gpointer data)
         FailureReport()(error && error->message ? error->message : "the print failed");
 }
 
-void Print(WebKitWebView* view, const std::string& printer, const PageExtent& page, const SheetArea& area)
+// The page is measured on the toolkit's default paper and margins, and printed
+// on the same setup, so that measuring and printing agree.
+struct Measuring {
+    WebKitWebView* view;
+    std::string printer;
+    GtkPageSetup* setup;
+};
+
+void Print(const Measuring& measuring, const PageExtent& page)
 {
-    SheetArea sheet;
-    GtkPageSetup* setup = NewPageSetup(sheet);
+    WebKitWebView* view = measuring.view;
     GtkPrintSettings* settings = gtk_print_settings_new();
-    gtk_print_settings_set_printer(settings, printer.c_str());
-    AddZoom(view, PrintScale(page, area), page.tallestPiece > 0);
+    gtk_print_settings_set_printer(settings, measuring.printer.c_str());
+    AddZoom(view, PrintScale(page, SheetOf(measuring.setup)), page.tallestPiece > 0);
     WebKitPrintOperation* operation = webkit_print_operation_new(view);
-    webkit_print_operation_set_page_setup(operation, setup);
+    webkit_print_operation_set_page_setup(operation, measuring.setup);
     webkit_print_operation_set_print_settings(operation, settings);
     g_object_unref(settings);
-    g_object_unref(setup);
     g_signal_connect(operation, "failed", G_CALLBACK(OnPrintFailed), view);
     g_signal_connect(operation, "finished", G_CALLBACK(OnPrintFinished), view);
     webkit_print_operation_print(operation);
 }
-
-struct Measuring {
-    WebKitWebView* view;
-    std::string printer;
-    SheetArea sheet;
-};
 
 // A page that cannot be measured prints at full size, as it always did.
 PageExtent ExtentOf(GObject* view, GAsyncResult* result)
@@ -170,7 +167,8 @@ PageExtent ExtentOf(GObject* view, GAsyncResult* result)
 void OnPageMeasured(GObject* view, GAsyncResult* result, gpointer data)
 {
     auto* measuring = static_cast<Measuring*>(data);
-    Print(measuring->view, measuring->printer, ExtentOf(view, result), measuring->sheet);
+    Print(*measuring, ExtentOf(view, result));
+    g_object_unref(measuring->setup);
     delete measuring;
 }
 
@@ -178,9 +176,8 @@ void OnPageMeasured(GObject* view, GAsyncResult* result, gpointer data)
 void StartPrinting(WebKitWebView* view, const std::string& printer)
 {
     QueueOf(view).printing = true;
-    auto* measuring = new Measuring{WEBKIT_WEB_VIEW(g_object_ref(view)), printer, {}};
-    g_object_unref(NewPageSetup(measuring->sheet));
-    const std::string script = PageExtentScript(measuring->sheet);
+    auto* measuring = new Measuring{WEBKIT_WEB_VIEW(g_object_ref(view)), printer, gtk_page_setup_new()};
+    const std::string script = PageExtentScript(SheetOf(measuring->setup));
     webkit_web_view_evaluate_javascript(view, script.c_str(), -1, nullptr, nullptr, nullptr, OnPageMeasured,
                                         measuring);
 }
