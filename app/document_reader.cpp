@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include <tinyxml.h>
@@ -55,7 +56,7 @@ std::vector<Entry> Entries(const char* text)
 Dictionary ReadWordList(const char* text)
 {
     Dictionary list;
-    if (!text || std::string(text).find_first_not_of(" \t\n\v\f\r") == std::string::npos)
+    if (!text || std::string_view(text).find_first_not_of(" \t\n\v\f\r") == std::string_view::npos)
         return list;
     for (const Entry& entry : Entries(text))
         list.AddWord(entry.word, entry.clue);
