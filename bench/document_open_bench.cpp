@@ -32,18 +32,11 @@
 #include "platform/webbrowser/page_web_views.h"
 #include "support/event_pump.h"
 #include "support/many_attributes.h"
+#include "support/repeated.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string Repeated(const std::string& piece, std::size_t times)
-{
-    std::string out;
-    for (std::size_t i = 0; i < times; ++i)
-        out += piece;
-    return out;
-}
 
 // Text of the given length in words, as clues are written.
 std::string Prose(std::size_t length)

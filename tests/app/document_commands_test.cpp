@@ -20,6 +20,7 @@
 #include "puzzles/scramble_page.h"
 #include "support/event_pump.h"
 #include "support/many_attributes.h"
+#include "support/repeated.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -148,14 +149,6 @@ TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
         EXPECT_EQ(FileText("load.log"), "start\n");
         EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
     }
-}
-
-std::string Repeated(const std::string& piece, std::size_t times)
-{
-    std::string out;
-    for (std::size_t i = 0; i < times; ++i)
-        out += piece;
-    return out;
 }
 
 // A scramble whose page is the given number of bytes: clues of the longest
