@@ -27,7 +27,6 @@ std::string ReadBytes(std::istream& in, bool& failed)
     return bytes;
 }
 
-
 // Windows' Notepad saves "Unicode" as UTF-16 behind a byte order mark; such a
 // file is read as the UTF-8 of its text, any other as it is.
 std::string WithoutUtf16(std::string bytes)
