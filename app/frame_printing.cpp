@@ -17,7 +17,7 @@ namespace {
 wxString NoPrinterMessage()
 {
     const std::string trouble = spooler::PrinterListTrouble();
-    return "Nothing was printed: no printer could be found" + (trouble.empty() ? "" : " (" + trouble + ")") + ".";
+    return "Nothing was printed: " + (trouble.empty() ? "no printer could be found" : trouble) + ".";
 }
 
 // A print fails after the command has ended; its message goes to the frame while it lasts.

@@ -32,6 +32,17 @@ std::vector<CupsPrinter> PrintersOf(const cups_dest_t* dests, int count) {
     return printers;
 }
 
+// A printer the server finds on the network (by DNS-SD) has no queue until a
+// client asks for its details: the server then makes one, and removes it a
+// minute after its last job. Until then it answers "not found" to everything.
+bool Reach(cups_dest_t& dest) {
+    cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, &dest);
+    if (!info)
+        return false;
+    cupsFreeDestInfo(info);
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::vector<CupsPrinter>> LocalCupsPrinters() {
@@ -72,7 +83,7 @@ bool MakeUserDefaultPrinter(const std::string& name) {
     const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     cups_dest_t* chosen = cupsGetDest(name.c_str(), nullptr, count, dests);
     bool written = false;
-    if (chosen) {
+    if (chosen && Reach(*chosen)) {
         for (int i = 0; i < count; ++i)
             dests[i].is_default = 0;
         chosen->is_default = 1;

@@ -27,7 +27,8 @@ std::optional<CupsPrinter> FindCupsPrinter(const std::string& name);
 std::string UserDefaultPrinter();
 
 // Writes the user's default destination as `lpoptions -d` does; true only when the
-// default read back afterwards is that printer.
+// default read back afterwards is that printer. A printer found on the network is
+// reached first, for a default needs a queue.
 bool MakeUserDefaultPrinter(const std::string& name);
 
 }  // namespace spooler

@@ -13,6 +13,29 @@ std::string TextOf(ipp_t* response, const char* name)
     return text ? text : "";
 }
 
+// The server's words end in a full stop, which the user's message has of its own.
+std::string WithoutFullStop(std::string words)
+{
+    while (!words.empty() && words.back() == '.')
+        words.pop_back();
+    return words;
+}
+
+// Libcups says "Bad file descriptor" of a server that is not there.
+std::string ServerTrouble()
+{
+    if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return "the print server does not answer";
+    return WithoutFullStop(cupsLastErrorString());
+}
+
+std::string RequestFailure(const std::string& printer)
+{
+    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
+        return "the printer \"" + printer + "\" could not be reached";
+    return ServerTrouble();
+}
+
 }  // namespace
 
 std::string JobRefusal(const std::string& printer)
@@ -25,7 +48,7 @@ std::string JobRefusal(const std::string& printer)
     ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
     std::string refusal;
     if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
-        refusal = cupsLastErrorString();
+        refusal = RequestFailure(printer);
     } else if (!ippGetBoolean(ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN), 0)) {
         const std::string reason = TextOf(response, "printer-state-message");
         refusal = "the printer \"" + printer + "\" is not accepting jobs" + (reason.empty() ? "" : " (" + reason + ")");
@@ -36,7 +59,11 @@ std::string JobRefusal(const std::string& printer)
 
 std::string PrinterListTrouble()
 {
-    return LocalCupsPrinters() ? "" : cupsLastErrorString();
+    if (LocalCupsPrinters())
+        return "";
+    const bool silent = cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+    const std::string trouble = ServerTrouble();
+    return silent ? trouble : "no printer could be found (" + trouble + ")";
 }
 
 }  // namespace spooler

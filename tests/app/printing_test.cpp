@@ -23,6 +23,7 @@
 #include "engine/alphabet.h"
 #include "engine/dictionary.h"
 #include "platform/spooler/default_printer.h"
+#include "support/network_printers.h"
 #include "support/private_cupsd.h"
 
 namespace {
@@ -438,9 +439,49 @@ protected:
     }
 };
 
-TEST_F(NoServerTest, AcceptSaysNoPrinterCouldBeFound)
+TEST_F(NoServerTest, AcceptSaysThePrintServerDoesNotAnswer)
 {
-    ExpectAcceptToPrintNothing(0, "no printer could be found (");
+    ExpectAcceptToPrintNothing(0, "the print server does not answer.");
+}
+
+// Printers found on the network, which the server gives a queue only when asked
+// for their details: "hall" stands for the printer itself, and the other one is
+// gone by the time it is chosen.
+class NetworkPrinterTest : public PrintServerTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        StartServer({"alpha"});
+        FindOnNetwork("Hall_Printer", cupsd->AddNetworkPrinter("hall"));
+        FindOnNetwork("Gone_Printer", "dnssd://Gone%20Printer._ipp._tcp.local/");
+    }
+};
+
+TEST_F(NetworkPrinterTest, OneWithoutAQueuePrintsStraightFromTheDialog)
+{
+    OpenPuzzle();
+    PrintOn("Hall_Printer");
+    EXPECT_EQ("Hall_Printer", DefaultPrinter());
+    EXPECT_TRUE(WaitForCompletedJobs("hall", 1));
+    EXPECT_GT(cupsd->OutputSize("hall"), 0u);
+}
+
+TEST_F(NetworkPrinterTest, OneThatCannotBeReachedIsSaidOnceAndGetsNoJob)
+{
+    OpenPuzzle();
+    SetDefaultPrinterA("alpha");
+    const int jobsBefore = AllJobs();
+    PrintAnswerer answer([](PrintDialog& dialog) {
+        Choose(dialog, "Gone_Printer", 2);
+        Press(&dialog, ID_PrintAccept);
+    });
+    Print();
+    ASSERT_EQ(1u, answer.messages.size());
+    EXPECT_EQ("Information: Nothing was printed: the printer \"Gone_Printer\" could not be reached.",
+              answer.messages[0]);
+    EXPECT_EQ("alpha", DefaultPrinter());
+    PumpUntil([] { return false; }, 1000);
+    EXPECT_EQ(jobsBefore, AllJobs());
 }
 
 }  // namespace

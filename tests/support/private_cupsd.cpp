@@ -43,6 +43,17 @@ const char kFilePrinterPpd[] =
     "*PSVersion: \"(3010.000) 0\"\n"
     "*cupsFilter: \"*/* 0 gziptoany\"\n";
 
+// A queue the server makes for a printer on the network asks it for its paper.
+const char kPaperSizes[] =
+    "*OpenUI *PageSize: PickOne\n"
+    "*DefaultPageSize: A4\n"
+    "*PageSize A4: \"\"\n"
+    "*CloseUI: *PageSize\n"
+    "*DefaultImageableArea: A4\n"
+    "*ImageableArea A4: \"18 36 577 806\"\n"
+    "*DefaultPaperDimension: A4\n"
+    "*PaperDimension A4: \"595 842\"\n";
+
 constexpr auto kPatience = std::chrono::seconds(30);
 constexpr auto kPoll = std::chrono::milliseconds(50);
 
@@ -157,6 +168,7 @@ PrivateCupsd::PrivateCupsd() : root_(MakeTemporaryFolder("/tmp", "quillory-cupsd
     for (const char* folder : {"spool", "tmp", "cache", "state", "log"})
         fs::create_directories(root_ / folder);
     WriteFile(root_ / "file-printer.ppd", kFilePrinterPpd);
+    WriteFile(root_ / "network-printer.ppd", std::string(kFilePrinterPpd) + kPaperSizes);
     // Another process may take the probed port before the daemon binds it.
     for (int attempt = 0; attempt < 3 && daemon_ < 0; ++attempt) {
         port_ = FreeLoopbackPort();
@@ -278,14 +290,21 @@ void PrivateCupsd::SendAdminRequest(ipp_t* request, const char* file) const {
         throw std::runtime_error(std::string("the private cupsd refused: ") + cupsLastErrorString());
 }
 
-void PrivateCupsd::AddPrinter(const std::string& name) {
+void PrivateCupsd::AddPrinter(const std::string& name) { AddQueue(name, "file-printer.ppd"); }
+
+std::string PrivateCupsd::AddNetworkPrinter(const std::string& name) {
+    AddQueue(name, "network-printer.ppd");
+    return "ipp://127.0.0.1:" + std::to_string(port_) + "/printers/" + name;
+}
+
+void PrivateCupsd::AddQueue(const std::string& name, const char* ppd) {
     ipp_t* request = ippNewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER);
     AddPrinterUri(request, name);
     const std::string device = "file://" + OutputPath(name).string();
     ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr, device.c_str());
     ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
     ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
-    SendAdminRequest(request, (root_ / "file-printer.ppd").c_str());
+    SendAdminRequest(request, (root_ / ppd).c_str());
 }
 
 void PrivateCupsd::AcceptJobs(const std::string& name, bool accept) {

@@ -24,6 +24,9 @@ public:
 
     // An enabled queue that writes each job, unfiltered, over the file OutputPath(name).
     void AddPrinter(const std::string& name);
+    // Such a queue that also tells its paper over IPP, as a printer on the network
+    // does: the server can make a queue of its own for it. Gives its address.
+    std::string AddNetworkPrinter(const std::string& name);
     // As `cupsreject` and `cupsaccept` do.
     void AcceptJobs(const std::string& name, bool accept);
     // The server-wide default, as `lpadmin -d` sets it.
@@ -39,6 +42,7 @@ public:
     void Stop();
 
 private:
+    void AddQueue(const std::string& name, const char* ppd);
     void WriteConfiguration() const;
     bool Start();
     bool WaitUntilAnswering() const;

@@ -1,0 +1,47 @@
+#include "support/network_printers.h"
+
+#include <cups/cups.h>
+#include <dlfcn.h>
+
+#include <vector>
+
+namespace {
+
+struct FoundPrinter {
+    std::string name;
+    std::string deviceUri;
+};
+
+std::vector<FoundPrinter>& Network()
+{
+    static std::vector<FoundPrinter> found;
+    return found;
+}
+
+int AddFound(const FoundPrinter& printer, int count, cups_dest_t** dests)
+{
+    if (cupsGetDest(printer.name.c_str(), nullptr, count, *dests))
+        return count;
+    count = cupsAddDest(printer.name.c_str(), nullptr, count, dests);
+    cups_dest_t* dest = cupsGetDest(printer.name.c_str(), nullptr, count, *dests);
+    dest->num_options = cupsAddOption("device-uri", printer.deviceUri.c_str(), dest->num_options, &dest->options);
+    dest->num_options = cupsAddOption("printer-info", printer.name.c_str(), dest->num_options, &dest->options);
+    return count;
+}
+
+}  // namespace
+
+void FindOnNetwork(const std::string& name, const std::string& deviceUri)
+{
+    Network().push_back({name, deviceUri});
+}
+
+extern "C" int cupsGetDests2(http_t* http, cups_dest_t** dests)
+{
+    using GetDests = int (*)(http_t*, cups_dest_t**);
+    static const auto libcups = reinterpret_cast<GetDests>(dlsym(RTLD_NEXT, "cupsGetDests2"));
+    int count = libcups(http, dests);
+    for (const FoundPrinter& printer : Network())
+        count = AddFound(printer, count, dests);
+    return count;
+}
