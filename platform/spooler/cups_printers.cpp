@@ -32,11 +32,29 @@ std::vector<CupsPrinter> PrintersOf(const cups_dest_t* dests, int count) {
     return printers;
 }
 
+// A printer that is switched off can stay listed on the network for a while;
+// asked for its details, the library would wait a minute for its queue.
+constexpr int kAnswerWithinMsec = 5000;
+
+bool HasQueue(const cups_dest_t& dest) {
+    return cupsGetOption("printer-uri-supported", dest.num_options, dest.options) != nullptr;
+}
+
+bool Answers(cups_dest_t& dest) {
+    http_t* http = cupsConnectDest(&dest, CUPS_DEST_FLAGS_DEVICE, kAnswerWithinMsec, nullptr, nullptr, 0,
+                                   nullptr, nullptr);
+    const bool connected = http && httpGetFd(http) >= 0;
+    httpClose(http);
+    return connected;
+}
+
 // A printer the server finds on the network (by DNS-SD) has no queue until a
 // client asks for its details: the server then makes one, and removes it a
 // minute after its last job. Until then it answers "not found" to everything.
 bool Reach(cups_dest_t& dest) {
-    cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, &dest);
+    if (HasQueue(dest))
+        return true;
+    cups_dinfo_t* info = Answers(dest) ? cupsCopyDestInfo(CUPS_HTTP_DEFAULT, &dest) : nullptr;
     if (!info)
         return false;
     cupsFreeDestInfo(info);

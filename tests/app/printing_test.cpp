@@ -445,8 +445,8 @@ TEST_F(NoServerTest, AcceptSaysThePrintServerDoesNotAnswer)
 }
 
 // Printers found on the network, which the server gives a queue only when asked
-// for their details: "hall" stands for the printer itself, and the other one is
-// gone by the time it is chosen.
+// for their details: "hall" stands for the printer itself; of the others, one is
+// gone by the time it is chosen and one is switched off.
 class NetworkPrinterTest : public PrintServerTest {
 protected:
     static void SetUpTestSuite()
@@ -454,6 +454,7 @@ protected:
         StartServer({"alpha"});
         FindOnNetwork("Hall_Printer", cupsd->AddNetworkPrinter("hall"));
         FindOnNetwork("Gone_Printer", "dnssd://Gone%20Printer._ipp._tcp.local/");
+        FindOnNetwork("Off_Printer", "ipp://127.0.0.1:1/ipp/print");
     }
 };
 
@@ -469,19 +470,21 @@ TEST_F(NetworkPrinterTest, OneWithoutAQueuePrintsStraightFromTheDialog)
 TEST_F(NetworkPrinterTest, OneThatCannotBeReachedIsSaidOnceAndGetsNoJob)
 {
     OpenPuzzle();
-    SetDefaultPrinterA("alpha");
-    const int jobsBefore = AllJobs();
-    PrintAnswerer answer([](PrintDialog& dialog) {
-        Choose(dialog, "Gone_Printer", 2);
-        Press(&dialog, ID_PrintAccept);
-    });
-    Print();
-    ASSERT_EQ(1u, answer.messages.size());
-    EXPECT_EQ("Information: Nothing was printed: the printer \"Gone_Printer\" could not be reached.",
-              answer.messages[0]);
-    EXPECT_EQ("alpha", DefaultPrinter());
-    PumpUntil([] { return false; }, 1000);
-    EXPECT_EQ(jobsBefore, AllJobs());
+    for (const std::string printer : {"Gone_Printer", "Off_Printer"}) {
+        SetDefaultPrinterA("alpha");
+        const int jobsBefore = AllJobs();
+        PrintAnswerer answer([&](PrintDialog& dialog) {
+            Choose(dialog, printer, 2);
+            Press(&dialog, ID_PrintAccept);
+        });
+        Print();
+        ASSERT_EQ(1u, answer.messages.size());
+        EXPECT_EQ("Information: Nothing was printed: the printer \"" + printer + "\" could not be reached.",
+                  answer.messages[0]);
+        EXPECT_EQ("alpha", DefaultPrinter());
+        PumpUntil([] { return false; }, 1000);
+        EXPECT_EQ(jobsBefore, AllJobs());
+    }
 }
 
 }  // namespace
