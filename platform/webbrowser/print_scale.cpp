@@ -1,6 +1,7 @@
 #include "platform/webbrowser/print_scale.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -11,6 +12,20 @@ namespace {
 // both bounds alike.
 constexpr double NarrowestLayout = 1.25;
 constexpr double WidestLayout = 2;
+
+// WebKit rounds the widest layout down to a whole pixel and cuts off what lies
+// beyond; a page's right edge is drawn on the nearest whole pixel, so a page
+// fitted to the unrounded width loses its right border.
+double WidestWholeLayout(const SheetArea& sheet)
+{
+    return std::floor(WidestLayout * sheet.width);
+}
+
+// Zoomed out, a border stays a whole pixel wide: a grid of bordered cells (a
+// crossword sheet) comes out up to a pixel wider than its zoomed width, so a
+// wide page is fitted to a pixel less than the widest layout.
+constexpr double BorderRoom = 1;
+
 // A piece shares its sheet with the page's margin and the break after it.
 constexpr double BreakRoom = 64;
 
@@ -46,9 +61,9 @@ double PrintScale(const PageExtent& page, const SheetArea& sheet)
     if (sheet.width <= 0 || sheet.height <= 0)
         return 1;
     double scale = 1;
-    const double widest = WidestLayout * sheet.width;
+    const double widest = WidestWholeLayout(sheet);
     if (page.width > widest)
-        scale = widest / page.width;
+        scale = (widest - BorderRoom) / page.width;
     // A sheet holds as much of the page's height, in layout pixels, as its
     // shape allows at the width the page is laid out.
     const double layoutWidth = std::max(page.width, NarrowestLayout * sheet.width);

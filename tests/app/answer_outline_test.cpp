@@ -20,6 +20,7 @@
 #include "engine/alphabet.h"
 #include "engine/placement.h"
 #include "support/private_cupsd.h"
+#include "support/sheet_picture.h"
 
 namespace {
 
@@ -34,36 +35,18 @@ bool Red(const wxImage& image, int x, int y)
     return image.GetRed(x, y) > 180 && image.GetGreen(x, y) < 110 && image.GetBlue(x, y) < 110;
 }
 
-bool Dark(const wxImage& image, int x, int y)
-{
-    return image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 160;
-}
-
 struct CellArea {
     double left, top, cellWidth, cellHeight;
 };
 
-// The table's border is the longest dark line across the page; the cells lie inside it.
+// The cells lie inside the table's border.
 CellArea BorderedCells(const wxImage& image)
 {
-    std::vector<std::pair<int, int>> longest(image.GetHeight());  // length and end of each row's longest dark run
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0, run = 0; x < image.GetWidth(); ++x)
-            if ((run = Dark(image, x, y) ? run + 1 : 0) > longest[y].first)
-                longest[y] = {run, x};
-    const int best = std::max_element(longest.begin(), longest.end())->first;
-    std::vector<int> borderRows;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        if (longest[y].first >= best * 95 / 100)
-            borderRows.push_back(y);
-    if (borderRows.empty())
-        return {0, 0, 0, 0};
-    int thickness = 1;
-    while (thickness < int(borderRows.size()) && borderRows[thickness] == borderRows[0] + thickness)
-        ++thickness;
-    const int left = longest[borderRows[0]].second - best + 1;
-    return {double(left + thickness), double(borderRows[0] + thickness), double(best - 2 * thickness) / Columns,
-            double(borderRows.back() - borderRows[0] + 1 - 2 * thickness) / Rows};
+    const DrawnBorder border = TableBorder(image);
+    const int inside = border.thickness;
+    return {double(border.left + inside), double(border.top + inside),
+            double(border.right - border.left + 1 - 2 * inside) / Columns,
+            double(border.bottom - border.top + 1 - 2 * inside) / Rows};
 }
 
 // Red pixels off every placed word's cells, and words with too little red for
@@ -176,11 +159,7 @@ TEST_F(AnswerOutlineTest, OnPaperTheOutlinesSitOnTheWords)
     TestFrame().SetSize(1200, 700);
     OutlinedWordSearch()->view->Print(" ", " ");
     ASSERT_TRUE(PumpUntil([&] { return cupsd.CompletedJobs("classroom") == 1; }, 60000));
-
-    const std::string sheet = folder + "/sheet";
-    const std::string raster = "pdftoppm -png -r 96 -f 1 -l 1 -singlefile " + cupsd.OutputPath("classroom").string();
-    ASSERT_EQ(std::system((raster + " " + sheet).c_str()), 0);
-    EXPECT_EQ(MisplacedOutlines(wxImage(sheet + ".png")), "");
+    EXPECT_EQ(MisplacedOutlines(FirstSheetPicture(cupsd.OutputPath("classroom"), 96)), "");
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "platform/spooler/default_printer.h"
 #include "support/network_printers.h"
 #include "support/private_cupsd.h"
+#include "support/sheet_picture.h"
 
 namespace {
 
@@ -337,14 +338,29 @@ std::string Phrase(int i, size_t length, const char* filler)
 
 struct SheetCase {
     const char* name;
-    size_t length;  // of each entry; 0 for a word search
+    size_t length;  // of each entry; 0 for a grid
     const char* filler;
     int cards;      // or the grid's width
     int sheets;
+    PuzzleType grid = WordSearchPuzzle;
 };
 
-// Every entry of a card, or every letter of a grid row, lands on paper whole,
-// and each card on a sheet of its own.
+// A grid fitted to the sheet keeps the four sides of its border on the first
+// sheet, half a point wide: two pixels at 288 dots per inch.
+bool WholeBorder(const std::filesystem::path& pdf)
+{
+    const wxImage sheet = FirstSheetPicture(pdf, 288);
+    const DrawnBorder border = TableBorder(sheet);
+    if (border.thickness == 0)
+        return false;
+    for (int y = border.top; y <= border.bottom; ++y)
+        if (!Dark(sheet, border.left, y) || !Dark(sheet, border.right, y))
+            return false;
+    return true;
+}
+
+// Every entry of a card, or every letter of a grid row and the grid's border,
+// lands on paper whole, and each card on a sheet of its own.
 TEST_F(PrintingTest, EverySheetIsWhole)
 {
     const SheetCase cases[] = {
@@ -354,6 +370,8 @@ TEST_F(PrintingTest, EverySheetIsWhole)
         // but for the break between them.
         {"an unbroken word", 20, "x", 3, 3},
         {"a 60 x 60 grid", 0, "", 60, 1},
+        // Zoomed out, its cells' borders keep a whole pixel.
+        {"a 60 x 60 crossword sheet", 0, "", 60, 2, FreeformPuzzle},
         {"a 25 x 15 grid", 0, "", 25, 1},
     };
     for (const SheetCase& c : cases) {
@@ -373,7 +391,7 @@ TEST_F(PrintingTest, EverySheetIsWhole)
             ASSERT_TRUE(PumpUntil([&] { return Occurrences(RenderedText(*puzzle), "BINGO") == c.cards; }));
         } else {
             const int rows = c.cards == 60 ? 60 : 15;
-            auto owned = std::make_unique<Puzzle>(WordSearchPuzzle);
+            auto owned = std::make_unique<Puzzle>(c.grid);
             puzzle = owned.get();
             puzzle->grid = Grid(c.cards, rows);
             for (int y = 0; y < rows; ++y)
@@ -404,8 +422,11 @@ TEST_F(PrintingTest, EverySheetIsWhole)
         int capitals = 0;
         for (const std::string& sheet : sheets)
             capitals += int(std::count_if(sheet.begin(), sheet.end(), [](char ch) { return ch >= 'A' && ch <= 'Z'; }));
-        if (c.length == 0) {
+        if (c.length == 0 && c.grid == WordSearchPuzzle) {
             EXPECT_EQ(capitals, c.cards * (c.cards == 60 ? 60 : 15) + 2);
+        }
+        if (c.length == 0) {
+            EXPECT_TRUE(WholeBorder(cupsd->OutputPath("alpha")));
         }
     }
 }
