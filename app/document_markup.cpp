@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/one_line.h"
+#include "engine/ascii.h"
 
 namespace {
 
@@ -30,7 +31,11 @@ int DigitValue(char c, int base)
 // could be one too many.
 class MarkupWalk {
 public:
-    MarkupWalk(const std::string& text, const std::vector<std::string>& oneLine) : text_(text), oneLine_(oneLine) {}
+    MarkupWalk(const std::string& text, const std::vector<std::string>& oneLine,
+               const std::vector<std::string>& noControl)
+        : text_(text), oneLine_(oneLine), noControl_(noControl)
+    {
+    }
 
     DocumentMarkup Run()
     {
@@ -43,23 +48,31 @@ public:
     }
 
 private:
+    // What becomes of a character reference in the text a reader takes.
+    enum class Rule { AsIs, OnOneLine, NoControl };
+
     // Text up to the next markup.
     bool Content()
     {
-        const bool oneLine = std::find(oneLine_.begin(), oneLine_.end(), opened_) != oneLine_.end();
+        const Rule rule = Opened(oneLine_) ? Rule::OnOneLine : Opened(noControl_) ? Rule::NoControl : Rule::AsIs;
         opened_.clear();
         while (at_ < text_.size() && text_[at_] != '<') {
-            if (text_[at_] == '&' && !Reference(oneLine))
+            if (text_[at_] == '&' && !Reference(rule))
                 return false;
             ++at_;
         }
         return true;
     }
 
+    bool Opened(const std::vector<std::string>& names) const
+    {
+        return std::find(names.begin(), names.end(), opened_) != names.end();
+    }
+
     // TinyXML reads "&#" up to the next ';' anywhere after it, so a reference
     // is followed only when digits alone stand between. One to the byte 0 is
     // not followed either: it would end the text where the document is saved.
-    bool Reference(bool oneLine)
+    bool Reference(Rule rule)
     {
         if (Peek(1) != '#' || Peek(2) == 0)
             return true;
@@ -69,8 +82,9 @@ private:
         const std::optional<char> byte = end == std::string::npos ? std::nullopt : ByteOf(digits, end, base);
         if (!byte || *byte == '\0')
             return false;
-        if (oneLine)
+        if (rule == Rule::OnOneLine)
             PutOnOneLine(*byte, end);
+        shape_.controlReference |= rule == Rule::NoControl && IsAsciiControl(*byte);
         at_ = end;
         return true;
     }
@@ -181,7 +195,7 @@ private:
         if (!IsQuote(quote))
             return false;
         for (++at_; at_ < text_.size() && text_[at_] != quote; ++at_) {
-            if (!allowed(text_[at_]) || (text_[at_] == '&' && !Reference(false)))
+            if (!allowed(text_[at_]) || (text_[at_] == '&' && !Reference(Rule::AsIs)))
                 return false;
         }
         return Take(std::string(1, quote).c_str());
@@ -239,6 +253,7 @@ private:
 
     const std::string& text_;
     const std::vector<std::string>& oneLine_;
+    const std::vector<std::string>& noControl_;
     DocumentMarkup shape_;
     std::size_t at_ = 0;
     std::size_t copied_ = 0;
@@ -249,7 +264,8 @@ private:
 
 }  // namespace
 
-DocumentMarkup ReadMarkup(const std::string& text, const std::vector<std::string>& oneLine)
+DocumentMarkup ReadMarkup(const std::string& text, const std::vector<std::string>& oneLine,
+                          const std::vector<std::string>& noControl)
 {
-    return MarkupWalk(text, oneLine).Run();
+    return MarkupWalk(text, oneLine, noControl).Run();
 }

@@ -21,6 +21,11 @@ struct DocumentMarkup {
     // character reference there to a line break or TAB stands as the blank
     // it becomes on one line.
     std::string text;
+    // Whether such a text of an element named in noControl holds a character
+    // reference to a control character (a line break, a TAB...). Saved, the
+    // character would stand there as it is, where a line break ends the line.
+    bool controlReference = false;
 };
 
-DocumentMarkup ReadMarkup(const std::string& text, const std::vector<std::string>& oneLine = {});
+DocumentMarkup ReadMarkup(const std::string& text, const std::vector<std::string>& oneLine = {},
+                          const std::vector<std::string>& noControl = {});

@@ -206,6 +206,9 @@ protected:
 
 // The elements whose text the reader takes as entries or a title.
 const std::vector<std::string> OneLineElements = {"wordlist", "title"};
+// The grid's picture is saved as it is: a control character written in a cell
+// as a code would be saved raw, where a line break cuts the cell's row.
+const std::vector<std::string> NoControlElements = {"grid"};
 
 // Checked on the bytes, before TinyXML sees them.
 std::string MarkupFailure(const DocumentMarkup& markup)
@@ -216,6 +219,9 @@ std::string MarkupFailure(const DocumentMarkup& markup)
         return "its elements nest more than " + std::to_string(MaxDocumentDepth) + " levels deep";
     if (markup.attributes > MaxElementAttributes)
         return "an element in it has more than " + std::to_string(MaxElementAttributes) + " attributes";
+    if (markup.controlReference)
+        return "its grid holds a code such as &#13; for a line break, TAB or other control character, which no "
+               "cell of a grid can hold";
     return "";
 }
 
@@ -252,7 +258,7 @@ bool DocumentReader::Parse(const std::string& text)
         failure_ = "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
         return false;
     }
-    const DocumentMarkup markup = ReadMarkup(WithLineFeeds(text), OneLineElements);
+    const DocumentMarkup markup = ReadMarkup(WithLineFeeds(text), OneLineElements, NoControlElements);
     failure_ = MarkupFailure(markup);
     if (!failure_.empty())
         return false;

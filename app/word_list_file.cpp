@@ -27,15 +27,37 @@ std::string ReadBytes(std::istream& in, bool& failed)
     return bytes;
 }
 
-// Windows' Notepad saves "Unicode" as UTF-16 behind a byte order mark; such a
-// file is read as the UTF-8 of its text, any other as it is.
-std::string WithoutUtf16(std::string bytes)
+// Plainly UTF-16 in that byte order: no character 0, and at least half the
+// characters below U+0100, as nearly all of a word list that loads are. Their
+// high bytes are the bytes 0 that no 8-bit text holds.
+bool IsPlainUtf16(const std::string& bytes, bool bigEndian)
+{
+    std::size_t highZeros = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const bool highZero = bytes[bigEndian ? i : i + 1] == '\0';
+        if (highZero && bytes[bigEndian ? i + 1 : i] == '\0')
+            return false;
+        highZeros += highZero;
+    }
+    return 2 * highZeros >= bytes.size() / 2;
+}
+
+// Windows' Notepad saves "Unicode" as UTF-16 behind a byte order mark, other
+// programs without one; such a file is read as the UTF-8 of its text, a file
+// of other bytes 0 as none, and any other as it is.
+std::optional<std::string> WithoutUtf16(std::string bytes)
 {
     for (const bool bigEndian : {false, true}) {
         if (bytes.compare(0, 2, bigEndian ? "\xFE\xFF" : "\xFF\xFE") == 0)
             return FromUtf16(bytes.substr(2), bigEndian).utf8_string();
     }
-    return bytes;
+    if (bytes.find('\0') == std::string::npos)
+        return bytes;
+    for (const bool bigEndian : {false, true}) {
+        if (IsPlainUtf16(bytes, bigEndian))
+            return FromUtf16(bytes, bigEndian).utf8_string();
+    }
+    return std::nullopt;
 }
 
 // The lines of the text without their line ends.
@@ -73,6 +95,18 @@ bool HoldsBlankWord(const std::string& line)
 {
     const std::string word = line.substr(0, line.find('\t'));
     return !word.empty() && !HoldsWord(word);
+}
+
+// Why nothing of the file was read, if nothing was.
+wxString NotReadNote(const WordListReading& reading, const wxString& quotedPath)
+{
+    if (reading.tooLarge)
+        return "The word list " + quotedPath + " is larger than " + Thousands(MaxWordListFileBytes / (1024 * 1024)) +
+               " MB, far more than a word list holds, so it was not loaded.";
+    if (reading.notText)
+        return "The file " + quotedPath + " is not a word list of text, so it was not loaded. A word list holds a "
+               "word, a TAB and the clue on each line.";
+    return "";
 }
 
 // What the user hears of a reading besides its entries, one message each.
@@ -116,7 +150,12 @@ WordListReading ReadWordList(std::istream& in)
         reading.tooLarge = true;
         return reading;
     }
-    std::vector<std::string> lines = SplitLines(WithoutUtf16(std::move(bytes)));
+    const std::optional<std::string> text = WithoutUtf16(std::move(bytes));
+    if (!text) {
+        reading.notText = true;
+        return reading;
+    }
+    std::vector<std::string> lines = SplitLines(*text);
     const bool utf8 = IsUtf8BeyondAscii(lines);
     if (utf8)
         DropByteOrderMark(lines);
@@ -165,10 +204,9 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
         return;
     }
     const WordListReading reading = ReadWordList(in);
-    if (reading.tooLarge) {
-        TellUser(parent, "The word list " + Quoted(path) + " is larger than " +
-                             Thousands(MaxWordListFileBytes / (1024 * 1024)) +
-                             " MB, far more than a word list holds, so it was not loaded.");
+    const wxString notRead = NotReadNote(reading, Quoted(path));
+    if (!notRead.empty()) {
+        TellUser(parent, notRead);
         return;
     }
     ShowEntries(grid, reading.entries);

@@ -27,6 +27,7 @@ struct WordListReading {
     std::string tooLong;  // why it stopped, when its entry is longer than it may be; else a character
                           // Windows-1252 cannot hold
     bool tooLarge = false;  // the file is larger than MaxWordListFileBytes; nothing is read
+    bool notText = false;   // it holds bytes 0 but is no UTF-16 text; nothing is read
     bool failed = false;    // the stream broke before its end
 };
 
@@ -34,10 +35,13 @@ struct WordListReading {
 // runs up to LF and a CR before the LF is part of the line end, so files with
 // either line end read alike; lines without a TAB carry no entry. A file that
 // starts with a UTF-16 byte order mark, of either byte order, is read as
-// UTF-16; one that is UTF-8 with at least one character beyond ASCII as UTF-8
-// (a Windows-1252 file with accents practically never is); any other as
-// Windows-1252. A line whose word is blanks alone is skipped. An entry longer than it may be stops the reading at its line,
-// as a character Windows-1252 cannot hold does: the grid could not show it.
+// UTF-16, and so is one without it that plainly is UTF-16; any other file that
+// holds bytes 0 is not text and is not read. One that is UTF-8 with at least
+// one character beyond ASCII is read as UTF-8 (a Windows-1252 file with
+// accents practically never is); any other as Windows-1252. A line whose word
+// is blanks alone is skipped. An entry longer than it may be stops the reading
+// at its line, as a character Windows-1252 cannot hold does: the grid could
+// not show it.
 WordListReading ReadWordList(std::istream& in);
 
 // Each entry that holds a word, as word, TAB, clue, CR LF.

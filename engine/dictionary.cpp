@@ -1,17 +1,11 @@
 #include "engine/dictionary.h"
 
+#include <algorithm>
+
 #include "engine/alphabet.h"
 #include "engine/ascii.h"
 
-bool IsAcceptableWord(const std::string& word)
-{
-    for (char c : word) {
-        unsigned char b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F)
-            return false;
-    }
-    return true;
-}
+bool IsAcceptableWord(const std::string& word) { return std::none_of(word.begin(), word.end(), IsAsciiControl); }
 
 void Dictionary::AddWord(std::string word, std::string clue)
 {

@@ -38,8 +38,8 @@ void ReadPatternCell(Cell& cell, const std::string& line, int x, int y)
     }
 }
 
-// The character of a cell drawn as "| c |": any byte may stand there, a blank
-// or an accented letter included, not only an ASCII letter.
+// The character of a cell drawn as "| c |": any byte may stand there, a blank,
+// an accented letter or a bar included, not only an ASCII letter.
 bool IsBoxedCellChar(const std::string& text, std::size_t i)
 {
     return i >= 2 && i + 2 < text.size() && text[i - 2] == '|' && text[i - 1] == ' ' &&
@@ -64,7 +64,12 @@ void WalkAsciiGrid(const std::string& text, OnBlock block, OnLetter letter)
         } else if (c == 'X' && previous == '|' && text.compare(i, 3, "XXX") == 0) {
             block(column++, row);
             i += 2;
-        } else if (IsAsciiLetter(c) || IsBoxedCellChar(text, i)) {
+        } else if (IsBoxedCellChar(text, i)) {
+            // Its closing bar goes with it, so that a bar in the next cell
+            // does not box that closing bar as a cell of its own.
+            letter(column++, row, c);
+            i += 2;
+        } else if (IsAsciiLetter(c)) {
             letter(column++, row, c);
         }
     }

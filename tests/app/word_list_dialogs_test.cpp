@@ -448,7 +448,7 @@ TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
 }
 
 // Notepad's "Unicode" (UTF-16 with its byte order mark) loads; a file of bare
-// words loads nothing, and the teacher hears why.
+// words loads nothing, nor does a file that is no text, and the teacher hears why.
 TEST_F(WordListDialogs, FilesFromOtherEditorsLoadOrSayWhyNot)
 {
     auto* dialog = Open<WordListDlg>(FreeformPuzzle);
@@ -456,17 +456,22 @@ TEST_F(WordListDialogs, FilesFromOtherEditorsLoadOrSayWhyNot)
     const char utf16[] = "\xFF\xFE" "c\0a\0f\0\xE9\0\t\0" "d\0r\0i\0n\0k\0\r\0\n\0";
     TempFile notepad(std::string(utf16, sizeof utf16 - 1));
     TempFile bare("apple\r\npear\r\n");
-    script.paths = {notepad.path(), bare.path()};
+    const char png[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\tx\n";
+    TempFile picture(std::string(png, sizeof png - 1));
+    script.paths = {notepad.path(), bare.path(), picture.path()};
     Press(dialog, LoadButton);
     EXPECT_TRUE(script.messages.empty());
+    Press(dialog, LoadButton);
     Press(dialog, LoadButton);
 
     wxGrid* grid = WordGrid(dialog);
     EXPECT_EQ(grid->GetCellValue(0, 0), wxString::FromUTF8("café"));
     EXPECT_EQ(grid->GetCellValue(0, 1), "drink");
     EXPECT_EQ(grid->GetCellValue(1, 0), "kept");
-    ASSERT_EQ(script.messages.size(), 1u);
+    ASSERT_EQ(script.messages.size(), 2u);
     EXPECT_TRUE(script.messages[0].Contains(bare.path()) && script.messages[0].Contains("TAB")) << script.messages[0];
+    EXPECT_TRUE(script.messages[1].Contains(picture.path()) && script.messages[1].Contains("not a word list of text"))
+        << script.messages[1];
     dialog->Destroy();
 }
 
@@ -487,6 +492,9 @@ TEST_F(WordListDialogs, WhatAWordListFileLoadsAndSays)
         {"blank words alone", "  \tblanks\r\n", {}, 1},
         {"a first line too long", std::string(MaxWordChars + 1, 'w') + "\tclue\r\nbee\tlast\r\n", {}, 1},
         {"a first line Windows-1252 cannot hold", "\xCE\xA9mega\tletter\r\ncaf\xC3\xA9\tfine\r\n", {}, 1},
+        {"UTF-16 without byte order mark",
+         std::string("c\0a\0t\0\t\0a\0n\0i\0m\0a\0l\0\n\0d\0o\0g\0\t\0p\0e\0t\0", 36),
+         {{"cat", "animal"}, {"dog", "pet"}}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

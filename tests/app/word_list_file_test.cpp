@@ -16,10 +16,10 @@ std::vector<WordListEntry> Read(const std::string& text)
     return reading.entries;
 }
 
-// The text behind its byte order mark, as Notepad saves "Unicode".
-std::string Utf16(const std::u16string& text, bool bigEndian)
+// The text behind its byte order mark, as Notepad saves "Unicode", or without it.
+std::string Utf16(const std::u16string& text, bool bigEndian, bool marked = true)
 {
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    std::string bytes = !marked ? "" : bigEndian ? "\xFE\xFF" : "\xFF\xFE";
     for (const char16_t unit : text) {
         const char high = char(unit >> 8), low = char(unit & 0xFF);
         bytes += bigEndian ? std::string{high, low} : std::string{low, high};
@@ -82,8 +82,9 @@ TEST(WordListFileRead, UnicodeFilesReadAsUtf8AndOthersAsWindows1252)
     }
 }
 
-// Either byte order reads as the same words; a character Windows-1252 cannot
-// hold, a pair of surrogates or one alone, stops the reading at its line.
+// Either byte order reads as the same words, with a byte order mark or
+// without; a character Windows-1252 cannot hold, a pair of surrogates or one
+// alone, stops the reading at its line.
 TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
 {
     struct Case {
@@ -101,11 +102,24 @@ TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
     };
     for (const Case& c : cases) {
         for (const bool bigEndian : {false, true}) {
-            std::istringstream in(Utf16(c.text, bigEndian));
-            const WordListReading reading = ReadWordList(in);
-            EXPECT_EQ(reading.entries, c.entries) << bigEndian;
-            EXPECT_EQ(reading.refusedLine, c.refusedLine) << bigEndian;
+            for (const bool marked : {true, false}) {
+                std::istringstream in(Utf16(c.text, bigEndian, marked));
+                const WordListReading reading = ReadWordList(in);
+                EXPECT_EQ(reading.entries, c.entries) << bigEndian << marked;
+                EXPECT_EQ(reading.refusedLine, c.refusedLine) << bigEndian << marked;
+            }
         }
+    }
+}
+
+// Bytes 0 that are not plainly the high bytes of UTF-16 make no word list.
+TEST(WordListFileRead, FilesWithBytesZeroThatAreNoUtf16AreNotRead)
+{
+    using namespace std::string_literals;
+    for (const std::string& file : {"cat\tpet\r\ndog\t\0pet\r\n"s, "c\0\0\0a\0\0\0t\0\0\0\t\0\0\0p\0\0\0"s}) {
+        std::istringstream in(file);
+        const WordListReading reading = ReadWordList(in);
+        EXPECT_TRUE(reading.notText && reading.entries.empty()) << file;
     }
 }
 

@@ -76,12 +76,14 @@ TEST_F(PatternFileTest, Failures)
 
 using AsciiGridTest = FreshAlphabetTest;
 
+// Any character a word may hold stands in a cell, bars next to each other included.
 TEST_F(AsciiGridTest, ReadsBackWhatThePrinterWrote)
 {
-    Grid grid(4, 3);
-    std::string word = "Cat é1";
-    for (int i = 0; i < 4; ++i)
-        grid.CellAt(i, 0).SetSymbol(Alphabet::SymbolOf(word[i]));
+    Grid grid(4, 4);
+    const std::string rows[] = {"Cat ", "||x|"};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            grid.CellAt(x, 3 * y).SetSymbol(Alphabet::SymbolOf(rows[y][x]));
     grid.CellAt(1, 1).SetBlock();
     grid.CellAt(3, 2).SetBlock();
     grid.CellAt(0, 2).SetSymbol(Alphabet::SymbolOf('\xE9'));
@@ -91,7 +93,7 @@ TEST_F(AsciiGridTest, ReadsBackWhatThePrinterWrote)
     Grid read(1, 1);
     read.placements.push_back({0, 0, 0, 0});
     read.ReadAsciiGrid(picture);
-    EXPECT_EQ(read.height, 3);
+    EXPECT_EQ(read.height, 4);
     EXPECT_EQ(Printed(read, 1), picture);
     EXPECT_EQ(read.placements.size(), 1u) << "placements are not the reader's business";
 }
