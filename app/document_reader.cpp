@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -15,6 +14,7 @@
 #include "app/document_markup.h"
 #include "app/one_line.h"
 #include "app/puzzle_content.h"
+#include "app/regular_file.h"
 #include "engine/alphabet.h"
 #include "engine/grid.h"
 #include "engine/letter_need.h"
@@ -236,18 +236,13 @@ DocumentReader::~DocumentReader() = default;
 
 bool DocumentReader::LoadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string text;
-    // One byte past the bound is enough to refuse the file without reading it all.
-    text.resize(MaxDocumentBytes + 1);
-    in.read(text.data(), std::streamsize(text.size()));
-    text.resize(std::size_t(in.gcount()));
-    if (in.bad() || (!in && !in.eof())) {
+    const FileReading file = ReadRegularFile(path, MaxDocumentBytes);
+    if (!file.notOpened.empty() || file.broke) {
         root_ = nullptr;
-        failure_ = "it cannot be read";
+        failure_ = file.broke ? "it cannot be read" : file.notOpened;
         return false;
     }
-    return Parse(text);
+    return Parse(file.bytes);
 }
 
 bool DocumentReader::Parse(const std::string& text)

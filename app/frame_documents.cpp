@@ -1,8 +1,10 @@
 #include "app/frame.h"
 
-#include <fstream>
+#include <ostream>
 
+#include <ext/stdio_filebuf.h>
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
 
 #include "app/command_edge.h"
 #include "app/document_file.h"
@@ -10,7 +12,24 @@
 #include "app/file_choice.h"
 #include "app/letter_limit.h"
 #include "app/puzzle.h"
+#include "app/safe_write.h"
 #include "engine/letter_need.h"
+
+namespace {
+
+// The trace of each Open, in the working folder.
+constexpr char TraceName[] = "load.log";
+
+// The trace only helps to find faults: opening goes on without it, and the
+// teacher hears why it is missing.
+void TellTraceFailure(wxWindow* parent, const std::string& failure)
+{
+    ShowInformation(parent, "The trace of this opening could not be written to " + wxGetCwd() + "/" + TraceName +
+                                ": " + failure +
+                                ". The trace only helps to find faults, so opening went on without it.");
+}
+
+}  // namespace
 
 void MyFrame::OnSave(wxCommandEvent&)
 {
@@ -35,7 +54,9 @@ void MyFrame::OnSave(wxCommandEvent&)
 void MyFrame::OnOpen(wxCommandEvent&)
 {
     wxString path = ChooseFile(this, DocumentFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    std::ofstream trace("load.log");
+    std::string traceFailure;
+    __gnu_cxx::stdio_filebuf<char> traceFile(OpenRewritten(TraceName, traceFailure), std::ios::out);
+    std::ostream trace(&traceFile);
     trace << "start" << std::endl;
     if (path.empty())
         return;
@@ -56,4 +77,6 @@ void MyFrame::OnOpen(wxCommandEvent&)
             AddPuzzlePage(std::move(puzzle), CaptionOf(path));
         });
     });
+    if (!trace)
+        TellTraceFailure(this, traceFailure.empty() ? "it could not be written to its end" : traceFailure);
 }

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/regular_file.h"
+
 namespace {
 
 // As many links as the system itself follows before it gives up.
@@ -135,10 +137,10 @@ bool FolderRefuses(int failure) { return failure == EACCES || failure == EPERM; 
 // would; a file not there yet keeps the folder's refusal.
 int WriteInPlace(const std::string& target, const std::string& bytes, int refusal)
 {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW);
+    const int fd = OpenRegularFile(target, O_WRONLY | O_NOFOLLOW);
     if (fd < 0)
         return errno == ENOENT ? refusal : errno;
-    return Closed(fd, WriteAll(fd, bytes));
+    return Closed(fd, ::ftruncate(fd, 0) == 0 ? WriteAll(fd, bytes) : errno);
 }
 
 // The new bytes beside the old file, with its attributes, on the disk.
@@ -173,8 +175,27 @@ std::string WriteFileSafely(const std::string& path, const std::string& bytes)
     const std::string target = LinkTarget(path);
     if (target.empty())
         return std::strerror(EACCES);
+    if (std::string notAFile = NotAFile(target); !notAFile.empty())
+        return notAFile;
     if (const int refused = InPlaceWriteError(target))
         return std::strerror(refused);
     const int failure = ReplaceFile(target, bytes);
-    return failure ? std::strerror(failure) : "";
+    return failure ? FailureAt(target, failure) : "";
+}
+
+int OpenRewritten(const std::string& path, std::string& failure)
+{
+    const std::string target = LinkTarget(path);
+    if (target.empty()) {
+        failure = std::strerror(EACCES);
+        return -1;
+    }
+    const int fd = OpenRegularFile(target, O_WRONLY | O_CREAT | O_NOFOLLOW, 0666);
+    if (fd < 0 || ::ftruncate(fd, 0) != 0) {
+        failure = FailureAt(target, errno);
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
+    return fd;
 }

@@ -1,7 +1,6 @@
 #include "app/word_list_file.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
 #include <sstream>
 
@@ -9,6 +8,7 @@
 #include <wx/grid.h>
 
 #include "app/file_choice.h"
+#include "app/regular_file.h"
 #include "app/safe_write.h"
 #include "app/text_encoding.h"
 #include "app/word_grid.h"
@@ -198,12 +198,14 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
     const wxString path = ChooseFile(parent, WordListFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (path.empty())
         return;
-    std::ifstream in(path.fn_str(), std::ios::binary);
-    if (!in) {
-        TellUser(parent, "The word list " + Quoted(path) + " could not be opened.");
+    const FileReading file = ReadRegularFile(std::string(path.fn_str()), MaxWordListFileBytes);
+    if (!file.notOpened.empty()) {
+        TellUser(parent, "The word list " + Quoted(path) + " could not be opened: " + file.notOpened + ".");
         return;
     }
-    const WordListReading reading = ReadWordList(in);
+    std::istringstream in(file.bytes);
+    WordListReading reading = ReadWordList(in);
+    reading.failed = file.broke;
     const wxString notRead = NotReadNote(reading, Quoted(path));
     if (!notRead.empty()) {
         TellUser(parent, notRead);

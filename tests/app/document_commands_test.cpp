@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -20,10 +21,13 @@
 #include "puzzles/scramble_page.h"
 #include "support/event_pump.h"
 #include "support/many_attributes.h"
+#include "support/named_pipe.h"
 #include "support/repeated.h"
 #include "support/temp_file.h"
 
 namespace {
+
+constexpr uid_t Nobody = 65534, Daemon = 1;
 
 // Save and Open as the menus run them, with the file dialogs answered.
 class DocumentCommandsTest : public testing::Test {
@@ -128,27 +132,76 @@ TEST_F(DocumentCommandsTest, SavingWithoutATabSaysSo)
     EXPECT_EQ(script.messages[0], "No document available for saving. Please open a document first");
 }
 
-// A cancelled or failed open leaves only "start" in the trace; a failure names the file.
+// A cancelled or failed open leaves only "start" in the trace; a failure names
+// the file, and what it is when it is no file, which is never waited on.
 TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
 {
     std::string empty = folder + "/empty.qzl";
     std::ofstream(empty).flush();
     std::string broken = folder + "/broken.qzl";
     std::ofstream(broken) << "<document type=\"freeform\"><title>unclosed</document>";
-    for (const std::string& path : {std::string(), empty, broken}) {
+    const std::string pipe = folder + "/pipe.qzl", inFolder = folder + "/folder.qzl";
+    mkfifo(pipe.c_str(), 0600);
+    mkdir(inFolder.c_str(), 0755);
+    const std::pair<std::string, const char*> cases[] = {{"", ""},
+                                                         {empty, ""},
+                                                         {broken, ""},
+                                                         {pipe, "it is a named pipe"},
+                                                         {"/dev/zero", "it is a device"},
+                                                         {inFolder, "it is a folder"}};
+    for (const auto& [path, what] : cases) {
         SCOPED_TRACE(path);
         std::ofstream("load.log") << "an earlier trace\n";
         script.messages.clear();
         if (path.empty()) {
             RunMenuCommand(ID_Open);
         } else {
-            EXPECT_EQ(Open(path), nullptr);
+            EXPECT_FALSE(WaitsOn(path, [&] { EXPECT_EQ(Open(path), nullptr); }));
             ASSERT_EQ(script.messages.size(), 1u);
-            EXPECT_NE(script.messages[0].find(path), wxString::npos);
+            EXPECT_TRUE(script.messages[0].Contains(path) && script.messages[0].Contains(what)) << script.messages[0];
         }
         EXPECT_EQ(FileText("load.log"), "start\n");
         EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
     }
+}
+
+// A trace that cannot be written is told, naming load.log, and the document
+// opens all the same. Nothing in the trace's place is waited on or written to,
+// nor is a link that another user planted in a shared folder followed to a
+// file of the teacher's.
+TEST_F(DocumentCommandsTest, ATraceThatCannotBeWrittenIsToldAndTheDocumentOpens)
+{
+    Add(FreeformPuzzle, "Zoo");
+    const std::string path = folder + "/zoo.qzl", notes = folder + "/notes.txt";
+    Save(path);
+    std::ofstream(notes) << "old";
+    std::vector<std::pair<std::function<void(const std::string&)>, const char*>> cases = {
+        {[](auto& log) { mkfifo(log.c_str(), 0600); }, "it is a named pipe"},
+        {[](auto& log) { symlink("/dev/zero", log.c_str()); }, "it is a device"},
+        {[](auto& log) { mkdir(log.c_str(), 0755); }, "it is a folder"}};
+    const bool root = geteuid() == 0;
+    if (root)
+        cases.push_back({[&](auto& log) {
+                             symlink(notes.c_str(), log.c_str());
+                             lchown(log.c_str(), Daemon, Daemon);
+                         },
+                         "Permission denied"});
+    const auto before = std::filesystem::current_path();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const std::string shared = folder + "/shared" + std::to_string(i), log = shared + "/load.log";
+        mkdir(shared.c_str(), 0755);
+        chmod(shared.c_str(), 01777);
+        ASSERT_TRUE(!root || chown(shared.c_str(), Nobody, Nobody) == 0);
+        cases[i].first(log);
+        script.messages.clear();
+        std::filesystem::current_path(shared);
+        EXPECT_FALSE(WaitsOn(log, [&] { EXPECT_NE(Open(path), nullptr); }));
+        std::filesystem::current_path(before);
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_TRUE(script.messages[0].Contains(log) && script.messages[0].Contains(cases[i].second))
+            << script.messages[0];
+    }
+    EXPECT_EQ(FileText(notes), "old");
 }
 
 // A scramble whose page is the given number of bytes: clues of the longest

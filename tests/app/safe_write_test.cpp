@@ -8,6 +8,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "app/control_ids.h"
@@ -15,6 +16,7 @@
 #include "app/puzzle.h"
 #include "app/word_list_dlg.h"
 #include "dialog_script.h"
+#include "support/named_pipe.h"
 #include "support/temp_file.h"
 
 namespace {
@@ -118,14 +120,16 @@ TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
 
 // A folder no one may write in, a write cut short, a folder in the file's place,
 // a file the user may not write (the system says why, as writing it in place
-// would), and, where the test may make another user's link, a link that user
-// planted in a sticky folder anyone may write in, to a file of the user's.
+// would), a named pipe (never waited on, nor replaced), and, where the test may
+// make them: a link another user planted in a sticky folder anyone may write
+// in, to a file of the user's; another user's pipe there; a device.
 TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
 {
     const bool root = geteuid() == 0;
     const std::string locked = folder + "/locked.dir", inLocked = locked + "/old.txt", full = folder + "/full.txt";
     const std::string mine = folder + "/mine.dir", readOnly = mine + "/read-only.txt";
     const std::string sticky = folder + "/sticky.dir", planted = sticky + "/puzzle.qzl", notes = folder + "/notes.txt";
+    const std::string pipe = folder + "/pipe.qzl", othersPipe = sticky + "/pipe.qzl", device = folder + "/zero.dev";
     mkdir(locked.c_str(), 0755);
     std::ofstream(inLocked) << "old";
     chmod(locked.c_str(), 0555);
@@ -140,26 +144,39 @@ TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
     std::ofstream(notes) << "old";
     ASSERT_EQ(symlink(notes.c_str(), planted.c_str()), 0);
     ASSERT_TRUE(!root || lchown(planted.c_str(), Daemon, Daemon) == 0);
-    std::vector<std::string> failed = {inLocked, full, locked, readOnly};
-    if (root)
-        failed.push_back(planted);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const auto asItIs = [](const std::function<void()>& run) { run(); };
+    struct Case {
+        std::string path;
+        std::function<void(const std::function<void()>&)> as;
+        const char* says;
+    };
+    std::vector<Case> cases = {{inLocked, AsNobody, ""},
+                               {full, WithTinyFileSizeLimit, ""},
+                               {locked, asItIs, "it is a folder"},
+                               {readOnly, AsNobody, "Permission denied"},
+                               {pipe, asItIs, "it is a named pipe"}};
+    if (root) {
+        ASSERT_EQ(mkfifo(othersPipe.c_str(), 0666), 0);
+        ASSERT_TRUE(chown(othersPipe.c_str(), Daemon, Daemon) == 0 && chmod(othersPipe.c_str(), 0666) == 0);
+        ASSERT_EQ(mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 5)), 0);  // as /dev/zero
+        cases.insert(cases.end(), {{planted, asItIs, "Permission denied"},
+                                   {othersPipe, AsNobody, "it is a named pipe"},
+                                   {device, asItIs, "it is a device"}});
+    }
     for (const Kind& kind : Kinds()) {
         SCOPED_TRACE(kind.starts);
         script.messages.clear();
-        AsNobody([&] { kind.save(inLocked); });
-        WithTinyFileSizeLimit([&] { kind.save(full); });
-        kind.save(locked);
-        AsNobody([&] { kind.save(readOnly); });
-        if (root)
-            kind.save(planted);
-        ASSERT_EQ(script.messages.size(), failed.size());
-        for (std::size_t i = 0; i < failed.size(); ++i)
-            EXPECT_TRUE(script.messages[i].Contains(failed[i])) << script.messages[i];
-        for (std::size_t i = 3; i < failed.size(); ++i)
-            EXPECT_TRUE(script.messages[i].Contains("Permission denied")) << script.messages[i];
+        for (const Case& c : cases)
+            EXPECT_FALSE(WaitsOn(c.path, [&] { c.as([&] { kind.save(c.path); }); })) << c.path;
+        ASSERT_EQ(script.messages.size(), cases.size());
+        for (std::size_t i = 0; i < cases.size(); ++i)
+            EXPECT_TRUE(script.messages[i].Contains(cases[i].path) && script.messages[i].Contains(cases[i].says))
+                << script.messages[i];
         EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
         EXPECT_EQ(FileText(inLocked) + FileText(full) + FileText(readOnly) + FileText(notes), "oldoldoldold");
-        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine) + Entries(sticky), 8);
+        EXPECT_TRUE(S_ISFIFO(StatOf(pipe).st_mode) && (!root || S_ISCHR(StatOf(device).st_mode)));
+        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine) + Entries(sticky), root ? 11 : 9);
     }
 }
 

@@ -240,8 +240,9 @@ void Link(const std::string& to, const std::string& at, uid_t owner)
     ASSERT_EQ(lchown(at.c_str(), owner, owner == 0 ? 0 : NoGroup), 0);
 }
 
-// The teacher (nobody) saves to a link in a folder where another user (daemon)
-// may make links: it is followed only where the system would follow it.
+// The teacher (nobody) saves, or opens a document with its trace, through a
+// link in a folder where another user (daemon) may make links: it is followed
+// only where the system would follow it.
 TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
 {
     if (geteuid() != 0)
@@ -279,6 +280,14 @@ TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
         }
         EXPECT_EQ(AsUser([&] { return WriteFileSafely(puzzle, "new"); }), c.followed ? "" : std::strerror(EACCES));
         EXPECT_EQ(Text(notes), c.followed ? "new" : "old");
+        // Open's trace goes by the same rule.
+        const std::string traced = AsUser([&] {
+            std::string failure;
+            const int fd = OpenRewritten(puzzle, failure);
+            return fd >= 0 && close(fd) == 0 ? "" : failure;
+        });
+        EXPECT_EQ(traced, c.followed ? "" : std::strerror(EACCES));
+        EXPECT_EQ(Text(notes), c.followed ? "" : "old");
         EXPECT_EQ(Entries(shared), c.throughOwnLink ? 2 : 1);
         EXPECT_EQ(Entries(home), 1);
     }
