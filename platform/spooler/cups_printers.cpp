@@ -32,20 +32,38 @@ std::vector<CupsPrinter> PrintersOf(const cups_dest_t* dests, int count) {
     return printers;
 }
 
-// A printer that is switched off can stay listed on the network for a while;
-// asked for its details, the library would wait a minute for its queue.
+// A printer that is switched off or hung can stay listed on the network for a
+// while; asked for its details, the library would wait a minute for its queue.
 constexpr int kAnswerWithinMsec = 5000;
 
 bool HasQueue(const cups_dest_t& dest) {
     return cupsGetOption("printer-uri-supported", dest.num_options, dest.options) != nullptr;
 }
 
+// Any answer will do, an error included: the printer is there.
+bool AnswersRequest(http_t* http, const char* resource) {
+    char host[HTTP_MAX_HOST];
+    char uri[HTTP_MAX_URI];
+    httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, httpGetHostname(http, host, sizeof host),
+                    httpAddrPort(httpGetAddress(http)), resource);
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state");
+    httpSetTimeout(http, kAnswerWithinMsec / 1000.0, nullptr, nullptr);
+    ipp_t* response = cupsDoRequest(http, request, resource);
+    const bool answered = response != nullptr;
+    ippDelete(response);
+    return answered;
+}
+
+// Asks the printer itself, where the server would ask it for the queue.
 bool Answers(cups_dest_t& dest) {
-    http_t* http = cupsConnectDest(&dest, CUPS_DEST_FLAGS_DEVICE, kAnswerWithinMsec, nullptr, nullptr, 0,
-                                   nullptr, nullptr);
-    const bool connected = http && httpGetFd(http) >= 0;
+    char resource[HTTP_MAX_URI] = "";
+    http_t* http = cupsConnectDest(&dest, CUPS_DEST_FLAGS_DEVICE, kAnswerWithinMsec, nullptr, resource,
+                                   sizeof resource, nullptr, nullptr);
+    const bool answered = http && httpGetFd(http) >= 0 && AnswersRequest(http, resource);
     httpClose(http);
-    return connected;
+    return answered;
 }
 
 // A printer the server finds on the network (by DNS-SD) has no queue until a

@@ -467,7 +467,7 @@ TEST_F(NoServerTest, AcceptSaysThePrintServerDoesNotAnswer)
 
 // Printers found on the network, which the server gives a queue only when asked
 // for their details: "hall" stands for the printer itself; of the others, one is
-// gone by the time it is chosen and one is switched off.
+// gone by the time it is chosen, one is switched off and one hangs.
 class NetworkPrinterTest : public PrintServerTest {
 protected:
     static void SetUpTestSuite()
@@ -476,6 +476,7 @@ protected:
         FindOnNetwork("Hall_Printer", cupsd->AddNetworkPrinter("hall"));
         FindOnNetwork("Gone_Printer", "dnssd://Gone%20Printer._ipp._tcp.local/");
         FindOnNetwork("Off_Printer", "ipp://127.0.0.1:1/ipp/print");
+        FindOnNetwork("Mute_Printer", MutePrinterUri());
     }
 };
 
@@ -491,7 +492,7 @@ TEST_F(NetworkPrinterTest, OneWithoutAQueuePrintsStraightFromTheDialog)
 TEST_F(NetworkPrinterTest, OneThatCannotBeReachedIsSaidOnceAndGetsNoJob)
 {
     OpenPuzzle();
-    for (const std::string printer : {"Gone_Printer", "Off_Printer"}) {
+    for (const std::string printer : {"Gone_Printer", "Off_Printer", "Mute_Printer"}) {
         SetDefaultPrinterA("alpha");
         const int jobsBefore = AllJobs();
         PrintAnswerer answer([&](PrintDialog& dialog) {

@@ -1,7 +1,10 @@
 #include "support/network_printers.h"
 
+#include <arpa/inet.h>
 #include <cups/cups.h>
 #include <dlfcn.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
 #include <vector>
 
@@ -34,6 +37,20 @@ int AddFound(const FoundPrinter& printer, int count, cups_dest_t** dests)
 void FindOnNetwork(const std::string& name, const std::string& deviceUri)
 {
     Network().push_back({name, deviceUri});
+}
+
+// The kernel takes the connections into the backlog; nothing ever reads them.
+std::string MutePrinterUri()
+{
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(listener, 8);
+    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+    return "ipp://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/ipp/print";
 }
 
 extern "C" int cupsGetDests2(http_t* http, cups_dest_t** dests)

@@ -8,3 +8,7 @@
 #include <string>
 
 void FindOnNetwork(const std::string& name, const std::string& deviceUri);
+
+// The address of a printer that takes connections but never answers, as a hung
+// one does, for as long as the process runs.
+std::string MutePrinterUri();
