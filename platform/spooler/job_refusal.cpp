@@ -21,11 +21,13 @@ std::string WithoutFullStop(std::string words)
     return words;
 }
 
+constexpr char NoAnswer[] = "the print server does not answer";
+
 // Libcups says "Bad file descriptor" of a server that is not there.
 std::string ServerTrouble()
 {
     if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-        return "the print server does not answer";
+        return NoAnswer;
     return WithoutFullStop(cupsLastErrorString());
 }
 
@@ -61,9 +63,8 @@ std::string PrinterListTrouble()
 {
     if (LocalCupsPrinters())
         return "";
-    const bool silent = cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
     const std::string trouble = ServerTrouble();
-    return silent ? trouble : "no printer could be found (" + trouble + ")";
+    return trouble == NoAnswer ? trouble : "no printer could be found (" + trouble + ")";
 }
 
 }  // namespace spooler
