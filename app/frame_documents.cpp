@@ -21,9 +21,15 @@ namespace {
 constexpr char TraceName[] = "load.log";
 
 // The trace only helps to find faults: opening goes on without it, and the
-// teacher hears why it is missing.
+// teacher hears why it is missing, once a run, as it is likely missing again
+// at every Open for the same reason.
+bool traceFailureTold = false;
+
 void TellTraceFailure(wxWindow* parent, const std::string& failure)
 {
+    if (traceFailureTold)
+        return;
+    traceFailureTold = true;
     ShowInformation(parent, "The trace of this opening could not be written to " + wxGetCwd() + "/" + TraceName +
                                 ": " + failure +
                                 ". The trace only helps to find faults, so opening went on without it.");
@@ -60,6 +66,7 @@ void MyFrame::OnOpen(wxCommandEvent&)
     trace << "start" << std::endl;
     if (path.empty())
         return;
+    bool opened = false;
     RunCommand(this, [&] {
         DocumentReader reader;
         if (!reader.LoadFile(std::string(path.fn_str()))) {
@@ -75,8 +82,10 @@ void MyFrame::OnOpen(wxCommandEvent&)
             reader.Show(*puzzle);
             trace << "going to add" << std::endl;
             AddPuzzlePage(std::move(puzzle), CaptionOf(path));
+            opened = true;
         });
     });
-    if (!trace)
+    // A failed Open has said what went wrong; the trace is no matter then.
+    if (opened && !trace)
         TellTraceFailure(this, traceFailure.empty() ? "it could not be written to its end" : traceFailure);
 }
