@@ -8,6 +8,7 @@
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
+#include <wx/utils.h>
 
 #include "app/control_ids.h"
 #include "app/printer/set_default_printer_by_name.h"
@@ -134,6 +135,8 @@ bool PrintDialog::HasPrinters() const { return m_printers->GetCount() > 0; }
 
 void PrintDialog::OnAccept(wxCommandEvent&)
 {
+    // A printer found on the network may take seconds to answer.
+    wxBusyCursor busy;
     SetDefaultPrinterByName(SelectedPrinter().c_str());
     Finish(PrintAccepted);
 }

@@ -3,6 +3,13 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace spooler {
 namespace {
@@ -34,14 +41,25 @@ std::vector<CupsPrinter> PrintersOf(const cups_dest_t* dests, int count) {
 
 // A printer that is switched off or hung can stay listed on the network for a
 // while; asked for its details, the library would wait a minute for its queue.
-constexpr int kAnswerWithinMsec = 5000;
+// It gets this long in all, the connection and its answer together.
+constexpr std::chrono::milliseconds kAnswerWithin{5000};
+
+using Deadline = std::chrono::steady_clock::time_point;
+
+int MsecLeft(Deadline deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return int(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
 
 bool HasQueue(const cups_dest_t& dest) {
     return cupsGetOption("printer-uri-supported", dest.num_options, dest.options) != nullptr;
 }
 
 // Any answer will do, an error included: the printer is there.
-bool AnswersRequest(http_t* http, const char* resource) {
+bool AnswersRequest(http_t* http, const char* resource, Deadline deadline) {
+    const int msec = MsecLeft(deadline);
+    if (msec == 0)
+        return false;
     char host[HTTP_MAX_HOST];
     char uri[HTTP_MAX_URI];
     httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, httpGetHostname(http, host, sizeof host),
@@ -49,7 +67,7 @@ bool AnswersRequest(http_t* http, const char* resource) {
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state");
-    httpSetTimeout(http, kAnswerWithinMsec / 1000.0, nullptr, nullptr);
+    httpSetTimeout(http, msec / 1000.0, nullptr, nullptr);
     ipp_t* response = cupsDoRequest(http, request, resource);
     const bool answered = response != nullptr;
     ippDelete(response);
@@ -57,13 +75,57 @@ bool AnswersRequest(http_t* http, const char* resource) {
 }
 
 // Asks the printer itself, where the server would ask it for the queue.
-bool Answers(cups_dest_t& dest) {
+bool Answers(cups_dest_t& dest, Deadline deadline) {
     char resource[HTTP_MAX_URI] = "";
-    http_t* http = cupsConnectDest(&dest, CUPS_DEST_FLAGS_DEVICE, kAnswerWithinMsec, nullptr, resource,
+    http_t* http = cupsConnectDest(&dest, CUPS_DEST_FLAGS_DEVICE, MsecLeft(deadline), nullptr, resource,
                                    sizeof resource, nullptr, nullptr);
-    const bool answered = http && httpGetFd(http) >= 0 && AnswersRequest(http, resource);
+    const bool answered = http && httpGetFd(http) >= 0 && AnswersRequest(http, resource, deadline);
     httpClose(http);
     return answered;
+}
+
+struct Asking {
+    std::mutex mutex;
+    std::condition_variable answered;
+    std::optional<bool> answer;
+};
+
+// Askers still waiting on a printer when the program ends finish first: the
+// library must not be torn down under them.
+struct LateAskers {
+    std::vector<std::thread> threads;
+    ~LateAskers() {
+        for (std::thread& thread : threads)
+            thread.join();
+    }
+};
+
+LateAskers lateAskers;
+
+// The library gives an encrypted connection ten seconds to start, whatever it
+// is told, so the printer is asked beside the caller, who stops waiting at
+// the deadline.
+bool AnswersInTime(cups_dest_t& dest) {
+    const Deadline deadline = std::chrono::steady_clock::now() + kAnswerWithin;
+    cups_dest_t* own = nullptr;
+    cupsCopyDest(&dest, 0, &own);
+    auto asking = std::make_shared<Asking>();
+    std::thread asker([asking, own, deadline] {
+        const bool answer = Answers(*own, deadline);
+        cupsFreeDests(1, own);
+        const std::lock_guard<std::mutex> lock(asking->mutex);
+        asking->answer = answer;
+        asking->answered.notify_all();
+    });
+    std::unique_lock<std::mutex> lock(asking->mutex);
+    const bool inTime = asking->answered.wait_until(lock, deadline, [&] { return asking->answer.has_value(); });
+    lock.unlock();
+    if (!inTime) {
+        lateAskers.threads.push_back(std::move(asker));
+        return false;
+    }
+    asker.join();
+    return *asking->answer;
 }
 
 // A printer the server finds on the network (by DNS-SD) has no queue until a
@@ -72,7 +134,7 @@ bool Answers(cups_dest_t& dest) {
 bool Reach(cups_dest_t& dest) {
     if (HasQueue(dest))
         return true;
-    cups_dinfo_t* info = Answers(dest) ? cupsCopyDestInfo(CUPS_HTTP_DEFAULT, &dest) : nullptr;
+    cups_dinfo_t* info = AnswersInTime(dest) ? cupsCopyDestInfo(CUPS_HTTP_DEFAULT, &dest) : nullptr;
     if (!info)
         return false;
     cupsFreeDestInfo(info);

@@ -5,6 +5,7 @@
 #include <wx/spinctrl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -477,6 +478,7 @@ protected:
         FindOnNetwork("Gone_Printer", "dnssd://Gone%20Printer._ipp._tcp.local/");
         FindOnNetwork("Off_Printer", "ipp://127.0.0.1:1/ipp/print");
         FindOnNetwork("Mute_Printer", MutePrinterUri());
+        FindOnNetwork("Hung_Printer", "ipps" + MutePrinterUri().substr(3));
     }
 };
 
@@ -492,14 +494,19 @@ TEST_F(NetworkPrinterTest, OneWithoutAQueuePrintsStraightFromTheDialog)
 TEST_F(NetworkPrinterTest, OneThatCannotBeReachedIsSaidOnceAndGetsNoJob)
 {
     OpenPuzzle();
-    for (const std::string printer : {"Gone_Printer", "Off_Printer", "Mute_Printer"}) {
+    for (const std::string printer : {"Gone_Printer", "Off_Printer", "Mute_Printer", "Hung_Printer"}) {
         SetDefaultPrinterA("alpha");
         const int jobsBefore = AllJobs();
+        std::chrono::duration<double> accepting{};
         PrintAnswerer answer([&](PrintDialog& dialog) {
             Choose(dialog, printer, 2);
+            const auto start = std::chrono::steady_clock::now();
             Press(&dialog, ID_PrintAccept);
+            accepting = std::chrono::steady_clock::now() - start;
         });
         Print();
+        // Five seconds for the printer's answer, and a little for the server.
+        EXPECT_LT(accepting.count(), 6.5) << printer;
         ASSERT_EQ(1u, answer.messages.size());
         EXPECT_EQ("Information: Nothing was printed: the printer \"" + printer + "\" could not be reached.",
                   answer.messages[0]);
