@@ -51,7 +51,7 @@ test)
     cd "$build"
     # -noreset: the server must not restart whenever the last test window closes,
     # or a test that connects at that moment finds no display.
-    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error -j "$(nproc)"
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error --timeout 300 -j "$(nproc)"
     ;;
 fuzz)
     install_missing

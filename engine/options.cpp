@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <iomanip>
 #include <iostream>
+
+#include "engine/clock_seed.h"
 
 FillerOptions fillerOptions;
 
@@ -167,4 +168,4 @@ int ParseFillerOptions(int count, char* const* vector)
     return -1;
 }
 
-void SeedRandomFromClock(const FillerOptions&) { std::srand(static_cast<unsigned>(std::time(nullptr))); }
+void SeedRandomFromClock(const FillerOptions&) { std::srand(ClockSeed()); }

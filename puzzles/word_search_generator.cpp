@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <utility>
 
 #include "engine/alphabet.h"
+#include "engine/clock_seed.h"
 #include "puzzles/random_in_range.h"
 
 namespace {
@@ -21,7 +21,7 @@ constexpr Step DirectionSteps[8] = {{0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-
 
 WordSearchGenerator::WordSearchGenerator(const WordList& words) : words_(words.begin(), words.end()) {}
 
-Grid WordSearchGenerator::Generate() { return Generate(unsigned(std::time(nullptr))); }
+Grid WordSearchGenerator::Generate() { return Generate(ClockSeed()); }
 
 Grid WordSearchGenerator::Generate(unsigned seed)
 {
