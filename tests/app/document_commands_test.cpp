@@ -21,6 +21,7 @@
 #include "dialog_script.h"
 #include "puzzles/scramble_page.h"
 #include "support/event_pump.h"
+#include "support/failing_read.h"
 #include "support/many_attributes.h"
 #include "support/named_pipe.h"
 #include "support/repeated.h"
@@ -149,12 +150,17 @@ TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
     const std::string pipe = folder + "/pipe.qzl", inFolder = folder + "/folder.qzl";
     mkfifo(pipe.c_str(), 0600);
     mkdir(inFolder.c_str(), 0755);
-    const std::pair<std::string, const char*> cases[] = {{"", ""},
-                                                         {empty, ""},
-                                                         {broken, ""},
-                                                         {pipe, "it is a named pipe"},
-                                                         {"/dev/zero", "it is a device"},
-                                                         {inFolder, "it is a folder"}};
+    const std::string unreadable = folder + "/bad-block.qzl";
+    std::ofstream(unreadable) << "<document type=\"freeform\"><title>Zoo</title></document>";
+    const FailingRead badBlock(unreadable, 10);
+    const std::pair<std::string, const char*> cases[] = {
+        {"", ""},
+        {empty, "it is not a puzzle"},
+        {broken, "it is not a puzzle"},
+        {pipe, "it is a named pipe (a channel between programs), not a file"},
+        {"/dev/zero", "it is a device (such as a disk or a terminal), not a file"},
+        {inFolder, "it is a folder, not a file"},
+        {unreadable, "it cannot be read"}};
     for (const auto& [path, what] : cases) {
         SCOPED_TRACE(path);
         std::ofstream("load.log") << "an earlier trace\n";
@@ -164,7 +170,7 @@ TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
         } else {
             EXPECT_FALSE(WaitsOn(path, [&] { EXPECT_EQ(Open(path), nullptr); }));
             ASSERT_EQ(script.messages.size(), 1u);
-            EXPECT_TRUE(script.messages[0].Contains(path) && script.messages[0].Contains(what)) << script.messages[0];
+            EXPECT_EQ(script.messages[0], "The file " + path + " could not be opened: " + what + ".");
         }
         EXPECT_EQ(FileText("load.log"), "start\n");
         EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
@@ -252,8 +258,9 @@ std::string ScrambleWithPage(std::size_t pageBytes)
            "</title></document>";
 }
 
-// Each bound at its edge: the document on it opens, the one past it is refused
-// with a message naming the file and the bound, and nothing else changes.
+// Each bound at its edge: the document on it opens; the one just past it and
+// one far past it are refused with a message naming the file and the bound
+// ("#" stands for the count the document holds), and nothing else changes.
 TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
 {
     Add(FreeformPuzzle, "Earlier");
@@ -266,24 +273,26 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
     auto entry = [&](const std::string& word, const std::string& clue) {
         return freeform("<wordlist>ant\tclue\n" + word + "\t" + clue + "\n</wordlist>");
     };
-    const std::tuple<std::function<std::string(std::size_t)>, std::size_t, const char*> cases[] = {
-        {[&](auto n) { return comment(n - comment(0).size()); }, MaxDocumentBytes, "larger than 2 MB"},
+    const std::string longWord = "\"" + std::string(30, 'w') + "...\"";
+    const std::tuple<std::function<std::string(std::size_t)>, std::size_t, std::string> cases[] = {
+        {[&](auto n) { return comment(n - comment(0).size()); }, MaxDocumentBytes, "it is larger than 2 MB"},
         {[&](auto n) { return freeform(Repeated("<a>", n - 1) + Repeated("</a>", n - 1)); }, MaxDocumentDepth,
-         "nest more than 100 levels"},
+         "its elements nest more than 100 levels deep"},
         {[&](auto n) { return freeform("<wordlist>" + Repeated("ant\tclue\n", n) + "</wordlist>"); },
-         MaxDocumentEntries, "more than 1000 entries"},
+         MaxDocumentEntries, "its word list holds more than 1000 entries"},
         {[&](auto n) { return freeform(Repeated("<solution x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\"/>", n)); },
-         MaxDocumentSolutions, "more than 1000 solutions"},
-        {[&](auto n) { return grid(n, 1); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
-        {[&](auto n) { return grid(1, n); }, MaxDocumentGridSide, "larger than 60 x 60 cells"},
-        {[&](auto n) { return entry(std::string(n, 'w'), "clue"); }, MaxWordChars, "more than the 150 it may hold"},
+         MaxDocumentSolutions, "it holds more than 1000 solutions"},
+        {[&](auto n) { return grid(n, 1); }, MaxDocumentGridSide, "its grid is larger than 60 x 60 cells"},
+        {[&](auto n) { return grid(1, n); }, MaxDocumentGridSide, "its grid is larger than 60 x 60 cells"},
+        {[&](auto n) { return entry(std::string(n, 'w'), "clue"); }, MaxWordChars,
+         "the word " + longWord + " holds # characters, more than the 150 it may hold"},
         {[&](auto n) { return entry("wasp", Repeated("&amp;", n)); }, MaxClueChars,
-         "the clue of the word \"wasp\" holds 5,001 characters, more than the 5,000 it may hold"},
+         "the clue of the word \"wasp\" holds # characters, more than the 5,000 it may hold"},
         {[&](auto n) { return freeform("<title>" + std::string(n, 't') + "</title>"); }, MaxTitleChars,
-         "the title holds 501 characters"},
+         "the title holds # characters, more than the 500 it may hold"},
         {[&](auto n) { return ManyAttributes(n - 1, MaxDocumentBytes); }, MaxElementAttributes,
          "an element in it has more than 16 attributes"},
-        {ScrambleWithPage, MaxPageBytes, "its page would be larger than 2 MB"},
+        {ScrambleWithPage, MaxPageBytes, "its page would be larger than 2 MB, too long to show"},
     };
     const std::string path = folder + "/bound.qzl";
     for (const auto& [document, limit, bound] : cases) {
@@ -291,13 +300,20 @@ TEST_F(DocumentCommandsTest, DocumentsPastABoundAreRefusedAndHarmNothing)
         std::ofstream(path, std::ios::binary) << document(limit);
         ASSERT_NE(Open(path), nullptr);
         CloseTab(1);
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << document(limit + 1);
-        script.messages.clear();
-        EXPECT_EQ(Open(path), nullptr);
-        ASSERT_EQ(script.messages.size(), 1u);
-        EXPECT_TRUE(script.messages[0].Contains(path) && script.messages[0].Contains(bound)) << script.messages[0];
-        EXPECT_EQ(FileText("load.log"), "start\n");
-        ASSERT_EQ(frame.m_notebook->GetPageCount(), 1u);
+        // A page much past its bound needs a file past the file's bound.
+        const std::size_t farPast = limit == MaxPageBytes ? limit + limit / 32 : 2 * limit;
+        for (const std::size_t past : {limit + 1, farPast}) {
+            std::ofstream(path, std::ios::binary | std::ios::trunc) << document(past);
+            script.messages.clear();
+            EXPECT_EQ(Open(path), nullptr);
+            ASSERT_EQ(script.messages.size(), 1u);
+            std::string reason = bound;
+            if (const auto count = reason.find('#'); count != std::string::npos)
+                reason.replace(count, 1, Thousands(past));
+            EXPECT_EQ(script.messages[0].ToStdString(), "The file " + path + " could not be opened: " + reason + ".");
+            EXPECT_EQ(FileText("load.log"), "start\n");
+            ASSERT_EQ(frame.m_notebook->GetPageCount(), 1u);
+        }
     }
 }
 
