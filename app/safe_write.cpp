@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,11 +58,14 @@ std::string LinkTarget(std::string path)
 }
 
 // Each step below gives the errno of its failure, or 0.
+
+// Writes `bytes` from the start of the file, cuts off what an old, longer text
+// leaves behind, and sees it all on the disk.
 int WriteAll(int fd, const std::string& bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -70,6 +74,8 @@ int WriteAll(int fd, const std::string& bytes)
             return EIO;
         done += std::size_t(n);
     }
+    if (::ftruncate(fd, off_t(bytes.size())) != 0)
+        return errno;
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
@@ -132,6 +138,26 @@ int SyncFolder(const std::string& folder)
 
 bool FolderRefuses(int failure) { return failure == EACCES || failure == EPERM; }
 
+// Room for `size` bytes is made before the first old byte is overwritten, so
+// that a full disk, or the process's limit on file sizes, refuses the save
+// while the file is still whole. A file grown part-way gets its old length back.
+int MakeRoom(int fd, off_t size)
+{
+    struct stat old;
+    if (::fstat(fd, &old) != 0)
+        return errno;
+    if (size > old.st_size) {
+        const int failure = ::posix_fallocate(fd, old.st_size, size - old.st_size);
+        if (failure != 0)
+            (void)::ftruncate(fd, old.st_size);
+        return failure;
+    }
+    // No room is needed, but a write past the limit stops part-way all the same.
+    rlimit limit{};
+    const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    return limited && rlim_t(size) > limit.rlim_cur ? EFBIG : 0;
+}
+
 // Where the folder takes no new file (no right to write in it, or a sticky
 // folder and another's file) the file itself is written, as a plain save
 // would; a file not there yet keeps the folder's refusal.
@@ -140,7 +166,8 @@ int WriteInPlace(const std::string& target, const std::string& bytes, int refusa
     const int fd = OpenRegularFile(target, O_WRONLY | O_NOFOLLOW);
     if (fd < 0)
         return errno == ENOENT ? refusal : errno;
-    return Closed(fd, ::ftruncate(fd, 0) == 0 ? WriteAll(fd, bytes) : errno);
+    const int failure = MakeRoom(fd, off_t(bytes.size()));
+    return Closed(fd, failure ? failure : WriteAll(fd, bytes));
 }
 
 // The new bytes beside the old file, with its attributes, on the disk.

@@ -7,7 +7,9 @@
 // folder, reach the disk, and only then take the old file's place, which the
 // folder then records on the disk too. A file the process may not write is
 // left alone, as writing in place would; one it may write in a folder that
-// takes no new file is written in place. A symbolic link is written through to
+// takes no new file is written in place, once room for the new bytes is made:
+// a full disk leaves it whole, a failure while writing (a power cut) not. A
+// symbolic link is written through to
 // its target and stays a link, but only where the system would follow it: not
 // another user's link in a sticky folder anyone may write in. An existing file
 // keeps its mode, and its owner and group where the process may set them; a new
