@@ -110,12 +110,14 @@ mode_t UmaskMode()
 
 // The temporary file takes on what the old file had, so the rename changes
 // nothing but the content. Owner and group are best effort: only root may give
-// a file away.
+// a file away. Only the regular file itself lends them: what another user
+// swapped in for it meanwhile, such as a link to a file of theirs, makes the
+// save one of a new file.
 int TakeOverAttributes(int fd, const std::string& target)
 {
     struct stat old;
     mode_t mode = 0;
-    if (::stat(target.c_str(), &old) != 0) {
+    if (::lstat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) {
         mode = UmaskMode();
     } else {
         if (::fchown(fd, old.st_uid, old.st_gid) != 0)

@@ -13,7 +13,8 @@
 // its target and stays a link, but only where the system would follow it: not
 // another user's link in a sticky folder anyone may write in. An existing file
 // keeps its mode, and its owner and group where the process may set them; a new
-// file gets the mode the process's umask gives. Only a regular file is
+// file, or one that was swapped for something else meanwhile, gets the mode the
+// process's umask gives. Only a regular file is
 // replaced: a named pipe, a device or a folder in its place is left as it is.
 // Returns an empty string on success, else what went wrong.
 std::string WriteFileSafely(const std::string& path, const std::string& bytes);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <dlfcn.h>
@@ -33,6 +34,8 @@ struct PlantedFailures {
     bool fsync = false;
     bool close = false;
     bool folderFsync = false;
+    // Swapped for a link to `swapTo` just after the save asks whether it may write it.
+    std::string swapAt, swapTo;
 } planted;
 
 // Every umask this process set.
@@ -96,6 +99,15 @@ extern "C" int close(int fd)
         return result;
     errno = EIO;
     return -1;
+}
+
+extern "C" int faccessat(int folder, const char* name, int mode, int flags) noexcept
+{
+    static const auto real = RealCall<int (*)(int, const char*, int, int)>("faccessat");
+    const int result = real(folder, name, mode, flags);
+    if (!planted.swapAt.empty() && unlink(planted.swapAt.c_str()) == 0)
+        symlink(planted.swapTo.c_str(), std::exchange(planted.swapAt, "").c_str());
+    return result;
 }
 
 namespace {
@@ -231,6 +243,22 @@ TEST_F(WriteFileSafelyTest, ANewFileGetsTheModeTheUmaskGives)
         umask(before);
         EXPECT_EQ(StatOf(path).st_mode & 07777, mode) << std::oct << mask;
     }
+}
+
+// Another user who may write in the folder swaps the document for a link to a
+// file of theirs that anyone may write, just as the save looks at it: the saved
+// file takes neither their owner nor that mode, and their file is left alone.
+TEST_F(WriteFileSafelyTest, ALinkSwappedInDuringTheSaveLendsItNoOwnerOrMode)
+{
+    const std::string path = folder + "/quiz.qzl", theirs = folder + "/theirs.txt";
+    MakeFile(path, 0600, geteuid());
+    MakeFile(theirs, 0666, Daemon);
+    planted.swapAt = path;
+    planted.swapTo = theirs;
+    EXPECT_EQ(WriteFileSafely(path, "new"), "");
+    EXPECT_EQ(Text(path) + Text(theirs), "newold");
+    EXPECT_NE(StatOf(path).st_mode & 07777, 0666u);
+    EXPECT_EQ(StatOf(path).st_uid, geteuid());
 }
 
 // A link made by `owner`.
