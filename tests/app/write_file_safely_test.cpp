@@ -269,8 +269,8 @@ void Link(const std::string& to, const std::string& at, uid_t owner)
 }
 
 // The teacher (nobody) saves, or opens a document with its trace, through a
-// link in a folder where another user (daemon) may make links: it is followed
-// only where the system would follow it.
+// link in a folder where another user (daemon) may make links, to the file or
+// to a folder on the way: it is followed only where the system would follow it.
 TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
 {
     if (geteuid() != 0)
@@ -282,20 +282,23 @@ TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
         const char* what;
         mode_t folderMode;
         uid_t folderOwner, linkOwner;
-        bool throughOwnLink, followed;
+        bool throughOwnLink, toFolder, followed;
     };
     const Case cases[] = {
-        {"another's link in a sticky folder anyone may write in", 01777, 0, Daemon, false, false},
-        {"the user's own link there", 01777, 0, Nobody, false, true},
-        {"the user's own link there, to another's link there", 01777, 0, Daemon, true, false},
-        {"the folder owner's link", 01777, Daemon, Daemon, false, true},
-        {"another's link in a folder without the sticky bit", 0777, 0, Daemon, false, true},
-        {"another's link in a sticky folder only its group may write in", 01775, 0, Daemon, false, true},
+        {"another's link in a sticky folder anyone may write in", 01777, 0, Daemon, false, false, false},
+        {"another's link there to the user's folder", 01777, 0, Daemon, false, true, false},
+        {"the user's own link there", 01777, 0, Nobody, false, false, true},
+        {"the user's own link there to the user's folder", 01777, 0, Nobody, false, true, true},
+        {"the user's own link there, to another's link there", 01777, 0, Daemon, true, false, false},
+        {"the folder owner's link", 01777, Daemon, Daemon, false, false, true},
+        {"another's link in a folder without the sticky bit", 0777, 0, Daemon, false, false, true},
+        {"another's link in a sticky folder only its group may write in", 01775, 0, Daemon, false, false, true},
     };
     int number = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string shared = folder + "/shared" + std::to_string(++number), puzzle = shared + "/puzzle.qzl";
+        const std::string shared = folder + "/shared" + std::to_string(++number);
+        const std::string puzzle = shared + (c.toFolder ? "/class/notes.txt" : "/puzzle.qzl");
         mkdir(shared.c_str(), 0755);
         chmod(shared.c_str(), c.folderMode);
         ASSERT_EQ(chown(shared.c_str(), c.folderOwner, 0), 0);
@@ -303,6 +306,8 @@ TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
         if (c.throughOwnLink) {
             Link("hop", puzzle, Nobody);
             Link(notes, shared + "/hop", c.linkOwner);
+        } else if (c.toFolder) {
+            Link(home, shared + "/class", c.linkOwner);
         } else {
             Link(notes, puzzle, c.linkOwner);
         }
