@@ -24,24 +24,24 @@ std::string WhatItIs(mode_t mode)
 
 }  // namespace
 
-std::string NotAFile(const std::string& path)
+std::string NotAFile(const std::string& path, int folder)
 {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
+    if (::fstatat(folder, path.c_str(), &st, 0) != 0 || S_ISREG(st.st_mode))
         return "";
     return WhatItIs(st.st_mode);
 }
 
-std::string FailureAt(const std::string& path, int error)
+std::string FailureAt(const std::string& path, int error, int folder)
 {
-    const std::string notAFile = NotAFile(path);
+    const std::string notAFile = NotAFile(path, folder);
     return notAFile.empty() ? std::strerror(error) : notAFile;
 }
 
-int OpenRegularFile(const std::string& path, int flags, mode_t mode)
+int OpenRegularFile(const std::string& path, int flags, mode_t mode, int folder)
 {
     // O_NOCTTY: a terminal opened here must not become the program's own.
-    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
+    const int fd = ::openat(folder, path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
     if (fd < 0)
         return -1;
     struct stat st;

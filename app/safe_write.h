@@ -7,12 +7,15 @@
 // folder, reach the disk, and only then take the old file's place, which the
 // folder then records on the disk too. A file the process may not write is
 // left alone, as writing in place would; one it may write in a folder that
-// takes no new file is written in place. A symbolic link is written through to
-// its target and stays a link, but only where the system would follow it: not
-// another user's link in a sticky folder anyone may write in. An existing file
-// keeps its mode, and its owner and group where the process may set them; a new
-// file gets the mode the process's umask gives. Only a regular file is
-// replaced: a named pipe, a device or a folder in its place is left as it is.
+// takes no new file is written in place, once room for the new bytes is made:
+// a full disk leaves it whole, a failure while writing (a power cut) not.
+// Symbolic links, the last part of the path or a folder on the way, are
+// followed only where the system would follow them: not another user's link in
+// a sticky folder anyone may write in. A link at the end is written through and
+// stays a link. An existing file keeps its mode, and its owner and group where
+// the process may set them; a new file, or one that was swapped for something
+// else meanwhile, gets the mode the process's umask gives. Only a regular file
+// is replaced: a named pipe, a device or a folder in its place is left as it is.
 // Returns an empty string on success, else what went wrong.
 std::string WriteFileSafely(const std::string& path, const std::string& bytes);
 

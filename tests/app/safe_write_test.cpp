@@ -118,26 +118,29 @@ TEST_F(SafeSaveTest, ASaveKeepsLinksModesAndOwners)
     }
 }
 
-// A folder no one may write in, a write cut short, a folder in the file's place,
-// a file the user may not write (the system says why, as writing it in place
-// would), a named pipe (never waited on, nor replaced), and, where the test may
-// make them: a link another user planted in a sticky folder anyone may write
-// in, to a file of the user's; another user's pipe there; a device.
+// A folder no one may write in, a write cut short (beside the file, or in place
+// where the folder takes no new file), a folder in the file's place, a file the
+// user may not write (the system says why, as writing it in place would), a
+// named pipe (never waited on, nor replaced), and, where the test may make
+// them: a link another user planted in a sticky folder anyone may write in, to
+// a file of the user's; another user's pipe there; a device.
 TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
 {
     const bool root = geteuid() == 0;
     const std::string locked = folder + "/locked.dir", inLocked = locked + "/old.txt", full = folder + "/full.txt";
+    const std::string lockedMine = locked + "/mine.txt";
     const std::string mine = folder + "/mine.dir", readOnly = mine + "/read-only.txt";
     const std::string sticky = folder + "/sticky.dir", planted = sticky + "/puzzle.qzl", notes = folder + "/notes.txt";
     const std::string pipe = folder + "/pipe.qzl", othersPipe = sticky + "/pipe.qzl", device = folder + "/zero.dev";
     mkdir(locked.c_str(), 0755);
     std::ofstream(inLocked) << "old";
+    std::ofstream(lockedMine) << "old";
     chmod(locked.c_str(), 0555);
     std::ofstream(full) << "old";
     mkdir(mine.c_str(), 0755);
     std::ofstream(readOnly) << "old";
     chmod(readOnly.c_str(), 0444);
-    for (const std::string& owned : {mine, readOnly})
+    for (const std::string& owned : {mine, readOnly, lockedMine})
         ASSERT_TRUE(!root || chown(owned.c_str(), Nobody, Nobody) == 0);
     mkdir(sticky.c_str(), 0755);
     chmod(sticky.c_str(), 01777);
@@ -146,6 +149,7 @@ TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
     ASSERT_TRUE(!root || lchown(planted.c_str(), Daemon, Daemon) == 0);
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const auto asItIs = [](const std::function<void()>& run) { run(); };
+    const auto inPlaceAndFull = [](const std::function<void()>& run) { AsNobody([&] { WithTinyFileSizeLimit(run); }); };
     struct Case {
         std::string path;
         std::function<void(const std::function<void()>&)> as;
@@ -153,6 +157,7 @@ TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
     };
     std::vector<Case> cases = {{inLocked, AsNobody, ""},
                                {full, WithTinyFileSizeLimit, ""},
+                               {lockedMine, inPlaceAndFull, "File too large"},
                                {locked, asItIs, "it is a folder"},
                                {readOnly, AsNobody, "Permission denied"},
                                {pipe, asItIs, "it is a named pipe"}};
@@ -174,9 +179,10 @@ TEST_F(SafeSaveTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole)
             EXPECT_TRUE(script.messages[i].Contains(cases[i].path) && script.messages[i].Contains(cases[i].says))
                 << script.messages[i];
         EXPECT_EQ(frame.m_notebook->GetPageText(0), "Unnamed file");
-        EXPECT_EQ(FileText(inLocked) + FileText(full) + FileText(readOnly) + FileText(notes), "oldoldoldold");
+        EXPECT_EQ(FileText(inLocked) + FileText(full) + FileText(readOnly) + FileText(notes) + FileText(lockedMine),
+                  "oldoldoldoldold");
         EXPECT_TRUE(S_ISFIFO(StatOf(pipe).st_mode) && (!root || S_ISCHR(StatOf(device).st_mode)));
-        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine) + Entries(sticky), root ? 11 : 9);
+        EXPECT_EQ(Entries(locked) + Entries(folder) + Entries(mine) + Entries(sticky), root ? 12 : 10);
     }
 }
 

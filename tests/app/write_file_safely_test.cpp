@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <dlfcn.h>
@@ -33,6 +34,8 @@ struct PlantedFailures {
     bool fsync = false;
     bool close = false;
     bool folderFsync = false;
+    // Swapped for a link to `swapTo` just after the save asks whether it may write it.
+    std::string swapAt, swapTo;
 } planted;
 
 // Every umask this process set.
@@ -96,6 +99,15 @@ extern "C" int close(int fd)
         return result;
     errno = EIO;
     return -1;
+}
+
+extern "C" int faccessat(int folder, const char* name, int mode, int flags) noexcept
+{
+    static const auto real = RealCall<int (*)(int, const char*, int, int)>("faccessat");
+    const int result = real(folder, name, mode, flags);
+    if (!planted.swapAt.empty() && unlink(planted.swapAt.c_str()) == 0)
+        symlink(planted.swapTo.c_str(), std::exchange(planted.swapAt, "").c_str());
+    return result;
 }
 
 namespace {
@@ -233,6 +245,22 @@ TEST_F(WriteFileSafelyTest, ANewFileGetsTheModeTheUmaskGives)
     }
 }
 
+// Another user who may write in the folder swaps the document for a link to a
+// file of theirs that anyone may write, just as the save looks at it: the saved
+// file takes neither their owner nor that mode, and their file is left alone.
+TEST_F(WriteFileSafelyTest, ALinkSwappedInDuringTheSaveLendsItNoOwnerOrMode)
+{
+    const std::string path = folder + "/quiz.qzl", theirs = folder + "/theirs.txt";
+    MakeFile(path, 0600, geteuid());
+    MakeFile(theirs, 0666, Daemon);
+    planted.swapAt = path;
+    planted.swapTo = theirs;
+    EXPECT_EQ(WriteFileSafely(path, "new"), "");
+    EXPECT_EQ(Text(path) + Text(theirs), "newold");
+    EXPECT_NE(StatOf(path).st_mode & 07777, 0666u);
+    EXPECT_EQ(StatOf(path).st_uid, geteuid());
+}
+
 // A link made by `owner`.
 void Link(const std::string& to, const std::string& at, uid_t owner)
 {
@@ -241,8 +269,8 @@ void Link(const std::string& to, const std::string& at, uid_t owner)
 }
 
 // The teacher (nobody) saves, or opens a document with its trace, through a
-// link in a folder where another user (daemon) may make links: it is followed
-// only where the system would follow it.
+// link in a folder where another user (daemon) may make links, to the file or
+// to a folder on the way: it is followed only where the system would follow it.
 TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
 {
     if (geteuid() != 0)
@@ -254,20 +282,23 @@ TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
         const char* what;
         mode_t folderMode;
         uid_t folderOwner, linkOwner;
-        bool throughOwnLink, followed;
+        bool throughOwnLink, toFolder, followed;
     };
     const Case cases[] = {
-        {"another's link in a sticky folder anyone may write in", 01777, 0, Daemon, false, false},
-        {"the user's own link there", 01777, 0, Nobody, false, true},
-        {"the user's own link there, to another's link there", 01777, 0, Daemon, true, false},
-        {"the folder owner's link", 01777, Daemon, Daemon, false, true},
-        {"another's link in a folder without the sticky bit", 0777, 0, Daemon, false, true},
-        {"another's link in a sticky folder only its group may write in", 01775, 0, Daemon, false, true},
+        {"another's link in a sticky folder anyone may write in", 01777, 0, Daemon, false, false, false},
+        {"another's link there to the user's folder", 01777, 0, Daemon, false, true, false},
+        {"the user's own link there", 01777, 0, Nobody, false, false, true},
+        {"the user's own link there to the user's folder", 01777, 0, Nobody, false, true, true},
+        {"the user's own link there, to another's link there", 01777, 0, Daemon, true, false, false},
+        {"the folder owner's link", 01777, Daemon, Daemon, false, false, true},
+        {"another's link in a folder without the sticky bit", 0777, 0, Daemon, false, false, true},
+        {"another's link in a sticky folder only its group may write in", 01775, 0, Daemon, false, false, true},
     };
     int number = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string shared = folder + "/shared" + std::to_string(++number), puzzle = shared + "/puzzle.qzl";
+        const std::string shared = folder + "/shared" + std::to_string(++number);
+        const std::string puzzle = shared + (c.toFolder ? "/class/notes.txt" : "/puzzle.qzl");
         mkdir(shared.c_str(), 0755);
         chmod(shared.c_str(), c.folderMode);
         ASSERT_EQ(chown(shared.c_str(), c.folderOwner, 0), 0);
@@ -275,6 +306,8 @@ TEST_F(WriteFileSafelyTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt)
         if (c.throughOwnLink) {
             Link("hop", puzzle, Nobody);
             Link(notes, shared + "/hop", c.linkOwner);
+        } else if (c.toFolder) {
+            Link(home, shared + "/class", c.linkOwner);
         } else {
             Link(notes, puzzle, c.linkOwner);
         }
