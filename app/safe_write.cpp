@@ -101,22 +101,20 @@ bool FolderRefuses(int failure) { return failure == EACCES || failure == EPERM; 
 
 // Room for `size` bytes is made before the first old byte is overwritten, so
 // that a full disk, or the process's limit on file sizes, refuses the save
-// while the file is still whole. A file grown part-way gets its old length back.
+// while the file is still whole. Holes in the old file get their blocks too. A
+// file grown part-way gets its old length back.
 int MakeRoom(int fd, off_t size)
 {
     struct stat old;
     if (::fstat(fd, &old) != 0)
         return errno;
-    if (size > old.st_size) {
-        const int failure = ::posix_fallocate(fd, old.st_size, size - old.st_size);
-        if (failure != 0)
-            (void)::ftruncate(fd, old.st_size);
-        return failure;
-    }
-    // No room is needed, but a write past the limit stops part-way all the same.
     rlimit limit{};
-    const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
-    return limited && rlim_t(size) > limit.rlim_cur ? EFBIG : 0;
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && rlim_t(size) > limit.rlim_cur)
+        return EFBIG;
+    const int failure = size > 0 ? ::posix_fallocate(fd, 0, size) : 0;
+    if (failure != 0 && size > old.st_size)
+        (void)::ftruncate(fd, old.st_size);
+    return failure;
 }
 
 // Where the folder takes no new file (no right to write in it, or a sticky
