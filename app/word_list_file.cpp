@@ -97,21 +97,22 @@ bool HoldsBlankWord(const std::string& line)
     return !word.empty() && !HoldsWord(word);
 }
 
-// Why nothing of the file was read, if nothing was.
-wxString NotReadNote(const WordListReading& reading, const wxString& quotedPath)
+}  // namespace
+
+bool HoldsWord(const std::string& word)
 {
-    if (reading.tooLarge)
-        return "The word list " + quotedPath + " is larger than " + Thousands(MaxWordListFileBytes / (1024 * 1024)) +
-               " MB, far more than a word list holds, so it was not loaded.";
-    if (reading.notText)
-        return "The file " + quotedPath + " is not a word list of text, so it was not loaded. A word list holds a "
-               "word, a TAB and the clue on each line.";
-    return "";
+    // A line break or TAB shows as a blank in the grid.
+    return word.find_first_not_of(" \xA0\t\r\n") != std::string::npos;
 }
 
-// What the user hears of a reading besides its entries, one message each.
-std::vector<wxString> ReadingNotes(const WordListReading& reading, const wxString& quotedPath)
+std::vector<wxString> WordListNotes(const WordListReading& reading, const wxString& quotedPath)
 {
+    if (reading.tooLarge)
+        return {"The word list " + quotedPath + " is larger than " + Thousands(MaxWordListFileBytes / (1024 * 1024)) +
+                " MB, far more than a word list holds, so it was not loaded."};
+    if (reading.notText)
+        return {"The file " + quotedPath + " is not a word list of text, so it was not loaded. A word list holds a "
+                "word, a TAB and the clue on each line."};
     std::vector<wxString> notes;
     if (reading.failed)
         notes.push_back("The word list " + quotedPath + " could not be read to its end.");
@@ -132,14 +133,6 @@ std::vector<wxString> ReadingNotes(const WordListReading& reading, const wxStrin
                                          "loaded and the other %d left out.",
                                          quotedPath, MaxWordListEntries, MaxWordListEntries, reading.leftOut));
     return notes;
-}
-
-}  // namespace
-
-bool HoldsWord(const std::string& word)
-{
-    // A line break or TAB shows as a blank in the grid.
-    return word.find_first_not_of(" \xA0\t\r\n") != std::string::npos;
 }
 
 WordListReading ReadWordList(std::istream& in)
@@ -206,13 +199,9 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
     std::istringstream in(file.bytes);
     WordListReading reading = ReadWordList(in);
     reading.failed = file.broke;
-    const wxString notRead = NotReadNote(reading, Quoted(path));
-    if (!notRead.empty()) {
-        TellUser(parent, notRead);
-        return;
-    }
-    ShowEntries(grid, reading.entries);
-    for (const wxString& note : ReadingNotes(reading, Quoted(path)))
+    if (!reading.NothingRead())
+        ShowEntries(grid, reading.entries);
+    for (const wxString& note : WordListNotes(reading, Quoted(path)))
         TellUser(parent, note);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <wx/string.h>
+
 #include "app/document_bounds.h"
 
 class wxGrid;
@@ -29,6 +31,9 @@ struct WordListReading {
     bool tooLarge = false;  // the file is larger than MaxWordListFileBytes; nothing is read
     bool notText = false;   // it holds bytes 0 but is no UTF-16 text; nothing is read
     bool failed = false;    // the stream broke before its end
+
+    // The grid is left as it was.
+    bool NothingRead() const { return tooLarge || notText; }
 };
 
 // The entries of a word list file, at most MaxWordListEntries of them. A line
@@ -43,6 +48,10 @@ struct WordListReading {
 // at its line, as a character Windows-1252 cannot hold does: the grid could
 // not show it.
 WordListReading ReadWordList(std::istream& in);
+
+// What the teacher reads of a reading of the file, one message each: why
+// nothing was read, or what was not.
+std::vector<wxString> WordListNotes(const WordListReading& reading, const wxString& quotedPath);
 
 // Each entry that holds a word, as word, TAB, clue, CR LF.
 void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries);
