@@ -27,37 +27,68 @@ std::string ReadBytes(std::istream& in, bool& failed)
     return bytes;
 }
 
-// Plainly UTF-16 in that byte order: no character 0, and at least half the
-// characters below U+0100, as nearly all of a word list that loads are. Their
-// high bytes are the bytes 0 that no 8-bit text holds.
-bool IsPlainUtf16(const std::string& bytes, bool bigEndian)
+// Bytes 0 at the very end pad a file (some programs write whole blocks); they
+// are dropped as far as they do not end a unit of text of `unitBytes`.
+std::string WithoutPadding(const std::string& bytes, std::size_t unitBytes)
 {
-    std::size_t highZeros = 0;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const bool highZero = bytes[bigEndian ? i : i + 1] == '\0';
-        if (highZero && bytes[bigEndian ? i + 1 : i] == '\0')
-            return false;
-        highZeros += highZero;
-    }
-    return 2 * highZeros >= bytes.size() / 2;
+    const std::size_t used = bytes.find_last_not_of('\0') + 1;  // 0 when all are 0
+    return bytes.substr(0, std::min(bytes.size(), (used + unitBytes - 1) / unitBytes * unitBytes));
 }
 
-// Windows' Notepad saves "Unicode" as UTF-16 behind a byte order mark, other
-// programs without one; such a file is read as the UTF-8 of its text, a file
-// of other bytes 0 as none, and any other as it is.
-std::optional<std::string> WithoutUtf16(std::string bytes)
+// Plainly UTF-16 where no byte order mark says so, whatever its letters: a TAB
+// among its units, as every entry holds, and lines that end in units of their
+// own. Read as UTF-16, the line ends of an 8-bit file with a stray byte 0
+// mostly fall within other units.
+bool IsPlainUtf16(const std::string& bytes, const wxString& text)
 {
-    for (const bool bigEndian : {false, true}) {
-        if (bytes.compare(0, 2, bigEndian ? "\xFE\xFF" : "\xFF\xFE") == 0)
-            return FromUtf16(bytes.substr(2), bigEndian).utf8_string();
+    const auto lineEnds = std::count(text.begin(), text.end(), '\n');
+    const auto lineFeedBytes = std::count(bytes.begin(), bytes.end(), '\n');
+    return text.find('\t') != wxString::npos && (lineFeedBytes == 0 || 2 * lineEnds > lineFeedBytes);
+}
+
+struct UnicodeForm {
+    std::string mark;
+    std::size_t unitBytes;
+    bool bigEndian;
+};
+
+// UTF-32's little-endian mark begins with UTF-16's, so it is looked for first.
+const UnicodeForm MarkedForms[] = {
+    {{"\xFF\xFE\0\0", 4}, 4, false},
+    {{"\0\0\xFE\xFF", 4}, 4, true},
+    {"\xFF\xFE", 2, false},
+    {"\xFE\xFF", 2, true},
+};
+
+// The file's text: the UTF-8 of UTF-16 or UTF-32 text, which Windows' Notepad
+// saves as "Unicode" behind a byte order mark and other programs without one,
+// else the bytes as they are. Padding is left out.
+std::string FileText(const std::string& bytes)
+{
+    for (const UnicodeForm& form : MarkedForms) {
+        if (bytes.compare(0, form.mark.size(), form.mark) == 0) {
+            const std::string units = WithoutPadding(bytes.substr(form.mark.size()), form.unitBytes);
+            return FromUtf16Or32(units, form.unitBytes, form.bigEndian).utf8_string();
+        }
     }
-    if (bytes.find('\0') == std::string::npos)
-        return bytes;
+    std::string text = WithoutPadding(bytes, 1);
+    if (text.find('\0') == std::string::npos)  // a TAB in UTF-16 holds a byte 0
+        return text;
+    const std::string units = WithoutPadding(bytes, 2);
     for (const bool bigEndian : {false, true}) {
-        if (IsPlainUtf16(bytes, bigEndian))
-            return FromUtf16(bytes, bigEndian).utf8_string();
+        const wxString utf16 = FromUtf16Or32(units, 2, bigEndian);
+        if (IsPlainUtf16(units, utf16))
+            return utf16.utf8_string();
     }
-    return std::nullopt;
+    return text;
+}
+
+// From 1, the first line that holds the character 0; else 0.
+int LineWithCharacter0(const std::vector<std::string>& lines)
+{
+    const auto line = std::find_if(lines.begin(), lines.end(),
+                                   [](const std::string& text) { return text.find('\0') != std::string::npos; });
+    return line == lines.end() ? 0 : int(line - lines.begin()) + 1;
 }
 
 // The lines of the text without their line ends.
@@ -97,21 +128,23 @@ bool HoldsBlankWord(const std::string& line)
     return !word.empty() && !HoldsWord(word);
 }
 
-// Why nothing of the file was read, if nothing was.
-wxString NotReadNote(const WordListReading& reading, const wxString& quotedPath)
+}  // namespace
+
+bool HoldsWord(const std::string& word)
 {
-    if (reading.tooLarge)
-        return "The word list " + quotedPath + " is larger than " + Thousands(MaxWordListFileBytes / (1024 * 1024)) +
-               " MB, far more than a word list holds, so it was not loaded.";
-    if (reading.notText)
-        return "The file " + quotedPath + " is not a word list of text, so it was not loaded. A word list holds a "
-               "word, a TAB and the clue on each line.";
-    return "";
+    // A line break or TAB shows as a blank in the grid.
+    return word.find_first_not_of(" \xA0\t\r\n") != std::string::npos;
 }
 
-// What the user hears of a reading besides its entries, one message each.
-std::vector<wxString> ReadingNotes(const WordListReading& reading, const wxString& quotedPath)
+std::vector<wxString> WordListNotes(const WordListReading& reading, const wxString& quotedPath)
 {
+    if (reading.tooLarge)
+        return {"The word list " + quotedPath + " is larger than " + Thousands(MaxWordListFileBytes / (1024 * 1024)) +
+                " MB, far more than a word list holds, so it was not loaded."};
+    if (reading.character0Line > 0)
+        return {wxString::Format("Line %d of the word list %s holds the character 0 (a NUL byte), which no word list "
+                                 "holds, so the file was not loaded.",
+                                 reading.character0Line, quotedPath)};
     std::vector<wxString> notes;
     if (reading.failed)
         notes.push_back("The word list " + quotedPath + " could not be read to its end.");
@@ -134,28 +167,18 @@ std::vector<wxString> ReadingNotes(const WordListReading& reading, const wxStrin
     return notes;
 }
 
-}  // namespace
-
-bool HoldsWord(const std::string& word)
-{
-    // A line break or TAB shows as a blank in the grid.
-    return word.find_first_not_of(" \xA0\t\r\n") != std::string::npos;
-}
-
 WordListReading ReadWordList(std::istream& in)
 {
     WordListReading reading;
-    std::string bytes = ReadBytes(in, reading.failed);
+    const std::string bytes = ReadBytes(in, reading.failed);
     if (bytes.size() > MaxWordListFileBytes) {
         reading.tooLarge = true;
         return reading;
     }
-    const std::optional<std::string> text = WithoutUtf16(std::move(bytes));
-    if (!text) {
-        reading.notText = true;
+    std::vector<std::string> lines = SplitLines(FileText(bytes));
+    reading.character0Line = LineWithCharacter0(lines);
+    if (reading.character0Line > 0)
         return reading;
-    }
-    std::vector<std::string> lines = SplitLines(*text);
     const bool utf8 = IsUtf8BeyondAscii(lines);
     if (utf8)
         DropByteOrderMark(lines);
@@ -206,13 +229,9 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
     std::istringstream in(file.bytes);
     WordListReading reading = ReadWordList(in);
     reading.failed = file.broke;
-    const wxString notRead = NotReadNote(reading, Quoted(path));
-    if (!notRead.empty()) {
-        TellUser(parent, notRead);
-        return;
-    }
-    ShowEntries(grid, reading.entries);
-    for (const wxString& note : ReadingNotes(reading, Quoted(path)))
+    if (!reading.NothingRead())
+        ShowEntries(grid, reading.entries);
+    for (const wxString& note : WordListNotes(reading, Quoted(path)))
         TellUser(parent, note);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <wx/string.h>
+
 #include "app/document_bounds.h"
 
 class wxGrid;
@@ -26,23 +28,30 @@ struct WordListReading {
     int refusedLine = 0;  // from 1: the line where reading stopped
     std::string tooLong;  // why it stopped, when its entry is longer than it may be; else a character
                           // Windows-1252 cannot hold
-    bool tooLarge = false;  // the file is larger than MaxWordListFileBytes; nothing is read
-    bool notText = false;   // it holds bytes 0 but is no UTF-16 text; nothing is read
-    bool failed = false;    // the stream broke before its end
+    bool tooLarge = false;   // the file is larger than MaxWordListFileBytes; nothing is read
+    int character0Line = 0;  // from 1: a line that holds the character 0, as no word list does; nothing is read
+    bool failed = false;     // the stream broke before its end
+
+    // The grid is left as it was.
+    bool NothingRead() const { return tooLarge || character0Line > 0; }
 };
 
 // The entries of a word list file, at most MaxWordListEntries of them. A line
 // runs up to LF and a CR before the LF is part of the line end, so files with
 // either line end read alike; lines without a TAB carry no entry. A file that
-// starts with a UTF-16 byte order mark, of either byte order, is read as
-// UTF-16, and so is one without it that plainly is UTF-16; any other file that
-// holds bytes 0 is not text and is not read. One that is UTF-8 with at least
-// one character beyond ASCII is read as UTF-8 (a Windows-1252 file with
-// accents practically never is); any other as Windows-1252. A line whose word
-// is blanks alone is skipped. An entry longer than it may be stops the reading
-// at its line, as a character Windows-1252 cannot hold does: the grid could
-// not show it.
+// starts with a UTF-16 or UTF-32 byte order mark, of either byte order, is read
+// as such, and so is one without a mark that plainly is UTF-16. Bytes 0 at the
+// end of a file are padding; a file whose text holds the character 0 anywhere
+// else is not read. One that is UTF-8 with at least one character beyond ASCII
+// is read as UTF-8 (a Windows-1252 file with accents practically never is);
+// any other as Windows-1252. A line whose word is blanks alone is skipped. An
+// entry longer than it may be stops the reading at its line, as a character
+// Windows-1252 cannot hold does: the grid could not show it.
 WordListReading ReadWordList(std::istream& in);
+
+// What the teacher reads of a reading of the file, one message each: why
+// nothing was read, or what was not.
+std::vector<wxString> WordListNotes(const WordListReading& reading, const wxString& quotedPath);
 
 // Each entry that holds a word, as word, TAB, clue, CR LF.
 void WriteWordList(std::ostream& out, const std::vector<WordListEntry>& entries);

@@ -479,7 +479,7 @@ TEST_F(WordListDialogs, FilesFromOtherEditorsLoadOrSayWhyNot)
     EXPECT_EQ(grid->GetCellValue(1, 0), "kept");
     ASSERT_EQ(script.messages.size(), 2u);
     EXPECT_TRUE(script.messages[0].Contains(bare.path()) && script.messages[0].Contains("TAB")) << script.messages[0];
-    EXPECT_TRUE(script.messages[1].Contains(picture.path()) && script.messages[1].Contains("not a word list of text"))
+    EXPECT_TRUE(script.messages[1].Contains(picture.path()) && script.messages[1].Contains("the character 0"))
         << script.messages[1];
     dialog->Destroy();
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 bool operator==(const WordListEntry& a, const WordListEntry& b) { return a.word == b.word && a.clue == b.clue; }
+void PrintTo(const wxString& text, std::ostream* out) { *out << text.utf8_string(); }
 
 namespace {
 
@@ -16,13 +17,14 @@ std::vector<WordListEntry> Read(const std::string& text)
     return reading.entries;
 }
 
-// The text behind its byte order mark, as Notepad saves "Unicode", or without it.
-std::string Utf16(const std::u16string& text, bool bigEndian, bool marked = true)
+// UTF-16 or UTF-32 text behind its byte order mark, as Notepad saves "Unicode", or without it.
+template <typename Unit>
+std::string Unicode(const std::basic_string<Unit>& text, bool bigEndian, bool marked = true)
 {
-    std::string bytes = !marked ? "" : bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char16_t unit : text) {
-        const char high = char(unit >> 8), low = char(unit & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    std::string bytes;
+    for (const char32_t unit : (marked ? std::basic_string<Unit>(1, 0xFEFF) : std::basic_string<Unit>()) + text) {
+        for (std::size_t byte = 0; byte < sizeof(Unit); ++byte)
+            bytes += char(unit >> 8 * (bigEndian ? sizeof(Unit) - 1 - byte : byte));
     }
     return bytes;
 }
@@ -99,11 +101,12 @@ TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
         {u"caf\u00E9\t\nno tab\n\u03A9mega\tletter\nlast\t\n", {{"caf\xE9", ""}}, 3},
         {u"a\tb\n\U0001F600\tsmile\n", {{"a", "b"}}, 2},
         {u"a\tb\nlone \xD83D\tclue\n", {{"a", "b"}}, 2},
+        {u"\u03B1\u03B2\u03B3\t\u03B4\u03B5\u03B6\r\n", {}, 1},
     };
     for (const Case& c : cases) {
         for (const bool bigEndian : {false, true}) {
             for (const bool marked : {true, false}) {
-                std::istringstream in(Utf16(c.text, bigEndian, marked));
+                std::istringstream in(Unicode(c.text, bigEndian, marked));
                 const WordListReading reading = ReadWordList(in);
                 EXPECT_EQ(reading.entries, c.entries) << bigEndian << marked;
                 EXPECT_EQ(reading.refusedLine, c.refusedLine) << bigEndian << marked;
@@ -112,14 +115,43 @@ TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
     }
 }
 
-// Bytes 0 that are not plainly the high bytes of UTF-16 make no word list.
-TEST(WordListFileRead, FilesWithBytesZeroThatAreNoUtf16AreNotRead)
+// Bytes 0 at the end of a file pad it; others belong to UTF-16 or UTF-32
+// text, or are the character 0 that no word list holds: nothing is loaded.
+TEST(WordListFileRead, BytesZeroPadFilesOrRefuseThemAtTheirLine)
 {
     using namespace std::string_literals;
-    for (const std::string& file : {"cat\tpet\r\ndog\t\0pet\r\n"s, "c\0\0\0a\0\0\0t\0\0\0\t\0\0\0p\0\0\0"s}) {
-        std::istringstream in(file);
+    const auto nul = [](int line) {
+        return wxString::Format("Line %d of the word list \"w.lst\" holds the character 0 (a NUL byte), which no "
+                                "word list holds, so the file was not loaded.", line);
+    };
+    const auto unstorable = [](int line) {
+        return wxString::Format("Line %d of the word list \"w.lst\" holds a character that a word list cannot store, "
+                                "so loading stopped there. Please change it and load the file again.", line);
+    };
+    const std::u32string cafe = U"caf\u00E9\t\u20AC 5\r\n\u03A9mega\tletter\r\n";
+    const std::vector<WordListEntry> none, cafeOnly = {{"caf\xE9", "\x80 5"}};
+    struct Case {
+        std::string file;
+        std::vector<WordListEntry> entries;
+        std::vector<wxString> notes;
+    };
+    const Case cases[] = {
+        {"cat\tpet\r\ndog\t\0pet\r\n"s, none, {nul(2)}},
+        {"cat\tpet\r\ndog\t\0pet\r\n\0\0\0"s, none, {nul(2)}},
+        {"c\0\0\0a\0\0\0t\0\0\0\t\0\0\0p\0\0\0"s, none, {nul(1)}},
+        {"cat\tp\0et"s, none, {nul(1)}},
+        {"caf\xC3\xA9\t\xE2\x82\xAC 5\r\n\0\0\0"s, cafeOnly, {}},
+        {Unicode(u"a\tb\nc\0d\te\n"s, false), none, {nul(2)}},
+        {Unicode(u"a\tb\nc\0d\te\n"s, true, false), none, {nul(2)}},
+        {Unicode(u"\u03B1\u03B2\u03B3\t\u03B4\u03B5\u03B6\r\n"s, false, false), none, {unstorable(1)}},
+        {Unicode(cafe, false), cafeOnly, {unstorable(2)}},
+        {Unicode(cafe, true), cafeOnly, {unstorable(2)}},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.file);
         const WordListReading reading = ReadWordList(in);
-        EXPECT_TRUE(reading.notText && reading.entries.empty()) << file;
+        EXPECT_EQ(reading.entries, c.entries) << c.file;
+        EXPECT_EQ(WordListNotes(reading, "\"w.lst\""), c.notes) << c.file;
     }
 }
 
