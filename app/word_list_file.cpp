@@ -226,7 +226,8 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
         TellUser(parent, "The word list " + Quoted(path) + " could not be opened: " + file.notOpened + ".");
         return;
     }
-    std::istringstream in(file.bytes);
+    // What a broken read leaves of its last line is no entry.
+    std::istringstream in(file.broke ? file.bytes.substr(0, file.bytes.rfind('\n') + 1) : file.bytes);
     WordListReading reading = ReadWordList(in);
     reading.failed = file.broke;
     if (!reading.NothingRead())

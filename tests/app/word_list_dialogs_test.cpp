@@ -18,6 +18,7 @@
 #include <wx/textctrl.h>
 #include "engine/alphabet.h"
 #include "support/count_of.h"
+#include "support/failing_read.h"
 #include "support/named_pipe.h"
 #include "support/required.h"
 #include "support/temp_file.h"
@@ -445,6 +446,17 @@ TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
         EXPECT_TRUE(script.messages[0].Contains(path) && script.messages[0].Contains(what)) << script.messages[0];
     }
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), "kept");
+
+    // A disk that fails partway: the whole lines read load, the cut one does not.
+    TempFile badBlock("ant\tinsect\r\nbee\tbuzz\r\n");
+    const FailingRead failing(badBlock.path(), 18);
+    script.messages.clear();
+    script.paths = {badBlock.path()};
+    Press(dialog, LoadButton);
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_EQ(script.messages[0], "The word list \"" + badBlock.path() + "\" could not be read to its end.");
+    EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 1), "insect");
+    EXPECT_EQ(WordGrid(dialog)->GetCellValue(1, 0), "");
 
     TempFile greek("caf\xC3\xA9\tfine\n\xCE\xA9mega\tletter\n");
     script.paths = {greek.path()};

@@ -171,6 +171,10 @@ TEST(WordListFileRead, EntriesPastTheirLimitsStopTheReadingAndHugeFilesAreNotRea
         {longest + longest, 2, 0, ""},
         {longest + std::string(MaxWordChars + 1, 'w') + "\tclue\r\n" + longest, 1, 2, "the word \"www"},
         {"ant\t" + std::string(MaxClueChars + 1, 'c') + "\r\n" + longest, 0, 1, "the clue of the word \"ant\""},
+        {longest + std::string(2 * MaxWordChars, 'w') + "\tclue\r\n", 1, 2,
+         "the word \"wwwwwwwwwwwwwwwwwwwwwwwwwwwwww...\" holds 300 characters, more than the 150 it may hold"},
+        {"ant\t" + std::string(2 * MaxClueChars, 'c') + "\r\n", 0, 1,
+         "the clue of the word \"ant\" holds 10,000 characters, more than the 5,000 it may hold"},
     };
     for (const Case& c : cases) {
         std::istringstream in(c.text);
@@ -184,7 +188,7 @@ TEST(WordListFileRead, EntriesPastTheirLimitsStopTheReadingAndHugeFilesAreNotRea
     while (atBound.size() + longest.size() <= MaxWordListFileBytes)
         atBound += longest;
     atBound += std::string(MaxWordListFileBytes - atBound.size(), '\n');
-    for (const std::string& text : {atBound, atBound + "x"}) {
+    for (const std::string& text : {atBound, atBound + "x", atBound + atBound}) {
         std::istringstream in(text);
         const WordListReading reading = ReadWordList(in);
         EXPECT_EQ(reading.tooLarge, text.size() > MaxWordListFileBytes);
