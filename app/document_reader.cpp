@@ -5,7 +5,6 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
-#include <string_view>
 #include <vector>
 
 #include <tinyxml.h>
@@ -16,6 +15,8 @@
 #include "app/puzzle_content.h"
 #include "app/regular_file.h"
 #include "engine/alphabet.h"
+#include "engine/ascii.h"
+#include "engine/dictionary.h"
 #include "engine/grid.h"
 #include "engine/letter_need.h"
 
@@ -50,17 +51,34 @@ std::vector<Entry> Entries(const char* text)
     return entries;
 }
 
-// A list of white space alone, which only markup such as CDATA gets to the
-// reader, is none: saved, it would read back empty, as TinyXML keeps no text
-// of white space alone.
+// The entries a list takes: a word of blanks alone is none, as in the
+// dialogs, and one the list refuses keeps no clue. The word is lower-cased as
+// the dialogs do, so that its clue is found under the word saved: whatever the
+// list holds, it saves and opens again.
+std::vector<Entry> StoredEntries(const char* text)
+{
+    std::vector<Entry> stored;
+    for (Entry& entry : Entries(text)) {
+        if (HoldsWord(entry.word) && IsAcceptableWord(entry.word))
+            stored.push_back({LowerAscii(entry.word), std::move(entry.clue)});
+    }
+    return stored;
+}
+
 Dictionary ReadWordList(const char* text)
 {
     Dictionary list;
-    if (!text || std::string_view(text).find_first_not_of(" \t\n\v\f\r") == std::string_view::npos)
-        return list;
-    for (const Entry& entry : Entries(text))
+    for (const Entry& entry : StoredEntries(text))
         list.AddWord(entry.word, entry.clue);
     return list;
+}
+
+// Saved, a title of white space alone would read back empty, as TinyXML keeps
+// no text of white space alone; only markup such as CDATA gets one here.
+std::string ReadTitle(const char* text)
+{
+    const std::string title = text ? text : "";
+    return title.find_first_not_of(" \t\n\v\f\r") == std::string::npos ? "" : OnOneLine(title);
 }
 
 std::optional<GridSize> PictureSize(const char* text) { return text ? AsciiGridSize(text) : std::nullopt; }
@@ -253,10 +271,11 @@ bool DocumentReader::Parse(const std::string& text)
         failure_ = "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
         return false;
     }
-    const DocumentMarkup markup = ReadMarkup(WithLineFeeds(text), OneLineElements, NoControlElements);
+    DocumentMarkup markup = ReadMarkup(WithoutCrLf(text), OneLineElements, NoControlElements);
     failure_ = MarkupFailure(markup);
     if (!failure_.empty())
         return false;
+    std::replace(markup.text.begin(), markup.text.end(), '\r', '\n');
     // Byte for byte, whatever a declaration says: the text is 8-bit, and the
     // walk that checked it reads it so.
     document_->Parse(markup.text.c_str(), nullptr, TIXML_ENCODING_LEGACY);

@@ -182,6 +182,27 @@ TEST_F(DocumentTest, BreaksWrittenAsReferencesKeepEntriesAndTitleOnOneLine)
               0);
 }
 
+// What opens saves as a document that opens the same: a word of blanks is no
+// word, and a clue or title that saving would lose is none.
+TEST_F(DocumentTest, ListsAndTitlesOpenAgainAsTheyOpened)
+{
+    const std::pair<std::string, int> cases[] = {
+        // the list or title in the document, then how many words it opens with
+        {"<wordlist>&#9;\n\x7F</wordlist>", 0},
+        {"<wordlist>\xA0\tclue\n \t\ncat\t\n</wordlist>", 1},
+        {"<wordlist>\tclue\na\x01\tclue\n</wordlist>", 0},
+        {"<wordlist>Cat\tA pet\n</wordlist>", 1},
+        {"<title><![CDATA[ \v]]></title>", 0},
+    };
+    for (const auto& [content, words] : cases) {
+        RecordingPuzzle& once = Read("<document type=\"wordsearch\">" + content + "</document>");
+        RecordingPuzzle& again = Read(once.ToXml());
+        EXPECT_EQ(once.wordList.WordCount(), words) << content;
+        EXPECT_EQ(again.ToXml(), once.ToXml()) << content;
+        EXPECT_EQ(again.wordList.HasClues(), once.wordList.HasClues()) << content;
+    }
+}
+
 // A grid opens with the cells it shows and saves as it opened, twice alike. A
 // code for a control character, saved raw into its row, could cut the row.
 TEST_F(DocumentTest, GridsKeepTheirCellsThroughSaves)
