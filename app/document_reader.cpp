@@ -116,8 +116,7 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
         if (const char* text = TextOf(element))
             puzzle.numCards = std::clamp(std::atoi(text), MinBingoCards, MaxBingoCards);
     } else if (name == "title") {
-        const char* text = TextOf(element);
-        puzzle.title = OnOneLine(std::string(text ? text : ""));
+        puzzle.title = ReadTitle(TextOf(element));
     } else if (name == "solution") {
         trace << "solution" << std::endl;
         ReadSolution(*element, puzzle);
@@ -128,18 +127,17 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
     }
 }
 
-// Line ends as loading a file leaves them: CR LF and a lone CR become LF. A
-// byte-order mark, which an editor may put before the text, is no markup.
-std::string WithLineFeeds(const std::string& text)
+// Line ends as loading a file leaves them: CR LF becomes LF here, a lone CR
+// once the walk has seen where it stands. A byte-order mark, which an editor
+// may put before the text, is no markup.
+std::string WithoutCrLf(const std::string& text)
 {
     static const std::string byteOrderMark = "\xEF\xBB\xBF";
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = text.compare(0, 3, byteOrderMark) == 0 ? 3 : 0; i < text.size(); ++i) {
-        if (text[i] != '\r')
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
             out += text[i];
-        else if (i + 1 == text.size() || text[i + 1] != '\n')
-            out += '\n';
     }
     return out;
 }
@@ -224,8 +222,8 @@ protected:
 
 // The elements whose text the reader takes as entries or a title.
 const std::vector<std::string> OneLineElements = {"wordlist", "title"};
-// The grid's picture is saved as it is: a control character written in a cell
-// as a code would be saved raw, where a line break cuts the cell's row.
+// The grid's picture is saved as it is: a control character in a cell, written
+// as itself or as a code, would be saved raw, where a line break cuts the row.
 const std::vector<std::string> NoControlElements = {"grid"};
 
 // Checked on the bytes, before TinyXML sees them.
@@ -240,6 +238,8 @@ std::string MarkupFailure(const DocumentMarkup& markup)
     if (markup.controlReference)
         return "its grid holds a code such as &#13; for a line break, TAB or other control character, which no "
                "cell of a grid can hold";
+    if (markup.controlByte)
+        return "its grid holds a TAB, a carriage return or other control character, which no cell of a grid can hold";
     return "";
 }
 
@@ -337,7 +337,7 @@ void DocumentReader::CountLetters(LetterNeed& words, LetterNeed& withGrids) cons
     for (const TiXmlElement* child = root_->FirstChildElement(); child; child = child->NextSiblingElement()) {
         const std::string name = child->Value();
         if (name == "wordlist") {
-            for (const Entry& entry : Entries(TextOf(child))) {
+            for (const Entry& entry : StoredEntries(TextOf(child))) {
                 words.AddWord(entry.word);
                 withGrids.AddWord(entry.word);
             }

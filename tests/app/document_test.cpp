@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <sstream>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -204,33 +205,47 @@ TEST_F(DocumentTest, ListsAndTitlesOpenAgainAsTheyOpened)
 }
 
 // A grid opens with the cells it shows and saves as it opened, twice alike. A
-// code for a control character, saved raw into its row, could cut the row.
+// control character, or a code for one, saved raw into its row, could cut the
+// row; a lone CR is a line end only between the lines of the picture.
 TEST_F(DocumentTest, GridsKeepTheirCellsThroughSaves)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        // the row in the document, then as saved; none when refused
-        {"| | | | | a |", "| | | | | a |"},
-        {"| &#124; |   | + |", "| | |   | + |"},
-        {"| &#97; |XXX| \t |", "| a |XXX| \t |"},
-        {"| &#13; | b | c |", nullptr},
-        {"| &#269; | b | c |", nullptr},
-        {"| &#10; | b | c |", nullptr},
-        {"| a | b | &#9; |", nullptr},
+    const std::string code = "its grid holds a code such as &#13; for a line break, TAB or other control character, "
+                             "which no cell of a grid can hold";
+    const std::string raw = "its grid holds a TAB, a carriage return or other control character, which no cell of "
+                            "a grid can hold";
+    const std::tuple<std::string, const char*, const std::string*> cases[] = {
+        // the row in the document, then as saved; none when refused, and why
+        {"| | | | | a |", "| | | | | a |", nullptr},
+        {"| &#124; |   | + |", "| | |   | + |", nullptr},
+        {"| a | b | c |\r+---+---+---+\r| d | e | f |", "| a | b | c |\n+---+---+---+\n| d | e | f |", nullptr},
+        {"| &#13; | b | c |", nullptr, &code},
+        {"| &#269; | b | c |", nullptr, &code},
+        {"| &#10; | b | c |", nullptr, &code},
+        {"| a | b | &#9; |", nullptr, &code},
+        {"| &#x0d; | &#x7F; | c |", nullptr, &code},
+        {"| &#97; |XXX| \t |", nullptr, &raw},
+        {"| \r | b | c |", nullptr, &raw},
+        {"| a |\r b | c |", nullptr, &raw},
+        {"| \x01 | b | c |", nullptr, &raw},
+        {"| a | \x7F | c |", nullptr, &raw},
     };
     const std::string edge = "+---+---+---+\n";
-    for (const auto& [row, saved] : cases) {
+    for (const auto& [row, saved, refusal] : cases) {
         const std::string document =
             "<document type=\"wordsearch\"><grid>" + edge + row + "\n" + edge + "</grid></document>";
         DocumentReader reader;
         ASSERT_EQ(reader.Parse(document), saved != nullptr) << row;
         if (!saved) {
-            EXPECT_NE(reader.Failure().find("control character"), std::string::npos) << reader.Failure();
+            EXPECT_EQ(reader.Failure(), *refusal) << row;
             continue;
         }
         const std::string once = Read(document).ToXml();
         EXPECT_NE(once.find(edge + saved + "\n" + edge), std::string::npos) << once;
         EXPECT_EQ(Read(once).ToXml(), once);
     }
+    DocumentReader cdata;
+    EXPECT_FALSE(cdata.Parse("<document><grid>\n<![CDATA[" + edge + "| \t |\n" + edge + "]]></grid></document>"));
+    EXPECT_EQ(cdata.Failure(), raw);
 }
 
 // TinyXML reads a document with a declaration or byte-order mark as UTF-8,
