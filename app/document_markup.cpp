@@ -14,6 +14,8 @@ bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':'; }
 bool IsQuote(char c) { return c == '"' || c == '\''; }
+// What stands on either side of a line end in a grid's picture.
+bool IsLineBound(char c) { return c == '+' || c == '|' || c == '\n' || c == '\r'; }
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 int DigitValue(char c, int base)
@@ -56,12 +58,34 @@ private:
     {
         const Rule rule = Opened(oneLine_) ? Rule::OnOneLine : Opened(noControl_) ? Rule::NoControl : Rule::AsIs;
         opened_.clear();
+        const std::size_t from = at_;
         while (at_ < text_.size() && text_[at_] != '<') {
             if (text_[at_] == '&' && !Reference(rule))
                 return false;
             ++at_;
         }
+        if (rule == Rule::NoControl)
+            CheckControlBytes(from);
         return true;
+    }
+
+    // TinyXML drops a text of white space alone; a CDATA section after it is
+    // then the element's text.
+    void CheckControlBytes(std::size_t from)
+    {
+        if (!std::all_of(text_.begin() + std::ptrdiff_t(from), text_.begin() + std::ptrdiff_t(at_), IsSpace))
+            FindControlBytes(from, at_);
+        else if (At("<![CDATA["))
+            FindControlBytes(at_ + 9, std::min(text_.find("]]>", at_ + 9), text_.size()));
+    }
+
+    void FindControlBytes(std::size_t from, std::size_t end)
+    {
+        for (std::size_t i = from; i < end && !shape_.controlByte; ++i) {
+            const bool lineEnd = text_[i] == '\n' || (text_[i] == '\r' && (i == from || IsLineBound(text_[i - 1])) &&
+                                                       (i + 1 == end || IsLineBound(text_[i + 1])));
+            shape_.controlByte = IsAsciiControl(text_[i]) && !lineEnd;
+        }
     }
 
     bool Opened(const std::vector<std::string>& names) const

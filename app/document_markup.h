@@ -25,6 +25,12 @@ struct DocumentMarkup {
     // reference to a control character (a line break, a TAB...). Saved, the
     // character would stand there as it is, where a line break ends the line.
     bool controlReference = false;
+    // Whether that text, or a CDATA section that opens the element, holds a
+    // control character itself, other than a line end: an LF, or a lone CR
+    // between the lines of a grid's picture (after or before a "+", a "|" or
+    // another line end), which loading makes an LF. Elsewhere a CR would cut a
+    // line of the picture in two.
+    bool controlByte = false;
 };
 
 DocumentMarkup ReadMarkup(const std::string& text, const std::vector<std::string>& oneLine = {},

@@ -5,7 +5,6 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
-#include <string_view>
 #include <vector>
 
 #include <tinyxml.h>
@@ -16,6 +15,8 @@
 #include "app/puzzle_content.h"
 #include "app/regular_file.h"
 #include "engine/alphabet.h"
+#include "engine/ascii.h"
+#include "engine/dictionary.h"
 #include "engine/grid.h"
 #include "engine/letter_need.h"
 
@@ -50,17 +51,34 @@ std::vector<Entry> Entries(const char* text)
     return entries;
 }
 
-// A list of white space alone, which only markup such as CDATA gets to the
-// reader, is none: saved, it would read back empty, as TinyXML keeps no text
-// of white space alone.
+// The entries a list takes: a word of blanks alone is none, as in the
+// dialogs, and one the list refuses keeps no clue. The word is lower-cased as
+// the dialogs do, so that its clue is found under the word saved: whatever the
+// list holds, it saves and opens again.
+std::vector<Entry> StoredEntries(const char* text)
+{
+    std::vector<Entry> stored;
+    for (Entry& entry : Entries(text)) {
+        if (HoldsWord(entry.word) && IsAcceptableWord(entry.word))
+            stored.push_back({LowerAscii(entry.word), std::move(entry.clue)});
+    }
+    return stored;
+}
+
 Dictionary ReadWordList(const char* text)
 {
     Dictionary list;
-    if (!text || std::string_view(text).find_first_not_of(" \t\n\v\f\r") == std::string_view::npos)
-        return list;
-    for (const Entry& entry : Entries(text))
+    for (const Entry& entry : StoredEntries(text))
         list.AddWord(entry.word, entry.clue);
     return list;
+}
+
+// Saved, a title of white space alone would read back empty, as TinyXML keeps
+// no text of white space alone; only markup such as CDATA gets one here.
+std::string ReadTitle(const char* text)
+{
+    const std::string title = text ? text : "";
+    return title.find_first_not_of(" \t\n\v\f\r") == std::string::npos ? "" : OnOneLine(title);
 }
 
 std::optional<GridSize> PictureSize(const char* text) { return text ? AsciiGridSize(text) : std::nullopt; }
@@ -98,8 +116,7 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
         if (const char* text = TextOf(element))
             puzzle.numCards = std::clamp(std::atoi(text), MinBingoCards, MaxBingoCards);
     } else if (name == "title") {
-        const char* text = TextOf(element);
-        puzzle.title = OnOneLine(std::string(text ? text : ""));
+        puzzle.title = ReadTitle(TextOf(element));
     } else if (name == "solution") {
         trace << "solution" << std::endl;
         ReadSolution(*element, puzzle);
@@ -110,18 +127,17 @@ void ReadChild(const TiXmlNode& node, PuzzleContent& puzzle, std::ostream& trace
     }
 }
 
-// Line ends as loading a file leaves them: CR LF and a lone CR become LF. A
-// byte-order mark, which an editor may put before the text, is no markup.
-std::string WithLineFeeds(const std::string& text)
+// Line ends as loading a file leaves them: CR LF becomes LF here, a lone CR
+// once the walk has seen where it stands. A byte-order mark, which an editor
+// may put before the text, is no markup.
+std::string WithoutCrLf(const std::string& text)
 {
     static const std::string byteOrderMark = "\xEF\xBB\xBF";
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = text.compare(0, 3, byteOrderMark) == 0 ? 3 : 0; i < text.size(); ++i) {
-        if (text[i] != '\r')
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
             out += text[i];
-        else if (i + 1 == text.size() || text[i + 1] != '\n')
-            out += '\n';
     }
     return out;
 }
@@ -206,8 +222,8 @@ protected:
 
 // The elements whose text the reader takes as entries or a title.
 const std::vector<std::string> OneLineElements = {"wordlist", "title"};
-// The grid's picture is saved as it is: a control character written in a cell
-// as a code would be saved raw, where a line break cuts the cell's row.
+// The grid's picture is saved as it is: a control character in a cell, written
+// as itself or as a code, would be saved raw, where a line break cuts the row.
 const std::vector<std::string> NoControlElements = {"grid"};
 
 // Checked on the bytes, before TinyXML sees them.
@@ -222,6 +238,8 @@ std::string MarkupFailure(const DocumentMarkup& markup)
     if (markup.controlReference)
         return "its grid holds a code such as &#13; for a line break, TAB or other control character, which no "
                "cell of a grid can hold";
+    if (markup.controlByte)
+        return "its grid holds a TAB, a carriage return or other control character, which no cell of a grid can hold";
     return "";
 }
 
@@ -253,10 +271,11 @@ bool DocumentReader::Parse(const std::string& text)
         failure_ = "it is larger than " + std::to_string(MaxDocumentBytes / (1024 * 1024)) + " MB";
         return false;
     }
-    const DocumentMarkup markup = ReadMarkup(WithLineFeeds(text), OneLineElements, NoControlElements);
+    DocumentMarkup markup = ReadMarkup(WithoutCrLf(text), OneLineElements, NoControlElements);
     failure_ = MarkupFailure(markup);
     if (!failure_.empty())
         return false;
+    std::replace(markup.text.begin(), markup.text.end(), '\r', '\n');
     // Byte for byte, whatever a declaration says: the text is 8-bit, and the
     // walk that checked it reads it so.
     document_->Parse(markup.text.c_str(), nullptr, TIXML_ENCODING_LEGACY);
@@ -318,7 +337,7 @@ void DocumentReader::CountLetters(LetterNeed& words, LetterNeed& withGrids) cons
     for (const TiXmlElement* child = root_->FirstChildElement(); child; child = child->NextSiblingElement()) {
         const std::string name = child->Value();
         if (name == "wordlist") {
-            for (const Entry& entry : Entries(TextOf(child))) {
+            for (const Entry& entry : StoredEntries(TextOf(child))) {
                 words.AddWord(entry.word);
                 withGrids.AddWord(entry.word);
             }

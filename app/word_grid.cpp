@@ -9,6 +9,7 @@
 #include <wx/textctrl.h>
 
 #include "app/document_bounds.h"
+#include "app/one_line.h"
 #include "app/one_line_text.h"
 #include "app/text_encoding.h"
 #include "engine/dictionary.h"

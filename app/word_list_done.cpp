@@ -20,20 +20,13 @@ namespace {
 
 const char* const NotMade = "The puzzle was not made.";
 
-std::string LowerAsciiWord(std::string word)
-{
-    for (char& c : word)
-        c = LowerAscii(c);
-    return word;
-}
-
 // The dialogs lower-case A to Z of each word themselves so that its clue is
 // found under the stored word.
 Dictionary BuildWordList(const std::vector<WordListEntry>& entries)
 {
     Dictionary list;
     for (const WordListEntry& entry : entries)
-        list.AddWord(LowerAsciiWord(entry.word), entry.clue);
+        list.AddWord(LowerAscii(entry.word), entry.clue);
     return list;
 }
 

@@ -8,6 +8,7 @@
 #include <wx/grid.h>
 
 #include "app/file_choice.h"
+#include "app/one_line.h"
 #include "app/regular_file.h"
 #include "app/safe_write.h"
 #include "app/text_encoding.h"
@@ -129,12 +130,6 @@ bool HoldsBlankWord(const std::string& line)
 }
 
 }  // namespace
-
-bool HoldsWord(const std::string& word)
-{
-    // A line break or TAB shows as a blank in the grid.
-    return word.find_first_not_of(" \xA0\t\r\n") != std::string::npos;
-}
 
 std::vector<wxString> WordListNotes(const WordListReading& reading, const wxString& quotedPath)
 {

@@ -18,10 +18,6 @@ struct WordListEntry {
     std::string clue;
 };
 
-// A word of blanks alone looks empty and is no word: a row that holds it is
-// skipped like an empty one.
-bool HoldsWord(const std::string& word);
-
 struct WordListReading {
     std::vector<WordListEntry> entries;  // Windows-1252, whatever the file held
     int leftOut = 0;                     // entries past the grid's rows

@@ -12,6 +12,8 @@
 #include "app/document_reader.h"
 #include "app/puzzle_content.h"
 #include "engine/alphabet.h"
+#include "engine/ascii.h"
+#include "engine/dictionary.h"
 #include "engine/error.h"
 #include "engine/grid.h"
 
@@ -21,9 +23,14 @@ class PagePuzzle : public PuzzleContent {
 public:
     using PuzzleContent::PuzzleContent;
     std::size_t shownBytes = 0;
+    std::string lastPage;
 
 protected:
-    void Show(const std::string& page) override { shownBytes += page.size(); }
+    void Show(const std::string& page) override
+    {
+        shownBytes += page.size();
+        lastPage = page;
+    }
 };
 
 int AttributeCount(const TiXmlElement& element)
@@ -90,8 +97,25 @@ bool SameCells(const Grid& a, const Grid& b)
            std::equal(a.cells.begin(), a.cells.end(), b.cells.begin(), b.cells.end(), sameSymbol);
 }
 
-// What opens saves as a document that opens with as many entries and the same
-// grid, and saves again to the same bytes.
+// No cell can hold a control character: saved, it would stand raw in the row.
+bool HoldsControlCell(const Grid& grid)
+{
+    return std::any_of(grid.cells.begin(), grid.cells.end(),
+                       [](const Cell& cell) { return IsAsciiControl(Alphabet::CharOf(cell.symbol)); });
+}
+
+// The list as a puzzle uses it: each word with its clue, and whether there
+// are clues at all (a word search lists the clues then, not the words).
+std::string ListInUse(const Dictionary& list)
+{
+    std::string words = list.HasClues() ? "clues\n" : "words\n";
+    for (int i = 0; i < list.WordCount(); ++i)
+        words += list.WordText(i) + '\t' + list.ClueFor(list.WordText(i)) + '\n';
+    return words;
+}
+
+// What opens saves as a document that opens with the same list, title, grid
+// and page, and saves again to the same bytes.
 void CheckSavedAgain(PagePuzzle& opened)
 {
     const std::string saved = opened.ToXml();
@@ -102,8 +126,8 @@ void CheckSavedAgain(PagePuzzle& opened)
     std::ostringstream trace;
     reader.ReadInto(again, trace);
     reader.Show(again);
-    if (again.wordList.WordCount() != opened.wordList.WordCount() || !SameCells(again.grid, opened.grid) ||
-        again.ToXml() != saved)
+    if (ListInUse(again.wordList) != ListInUse(opened.wordList) || again.title != opened.title ||
+        !SameCells(again.grid, opened.grid) || again.lastPage != opened.lastPage || again.ToXml() != saved)
         __builtin_trap();
 }
 
@@ -122,8 +146,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ostringstream trace;
         reader.ReadInto(puzzle, trace);
         reader.Show(puzzle);
-        // What was shown, the reader took: no page past the bound.
-        if (puzzle.shownBytes > MaxPageBytes)
+        // What was shown, the reader took: no page past the bound, no
+        // control character in a cell.
+        if (puzzle.shownBytes > MaxPageBytes || HoldsControlCell(puzzle.grid))
             __builtin_trap();
         CheckSavedAgain(puzzle);
     } catch (const error&) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <sstream>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -182,34 +183,70 @@ TEST_F(DocumentTest, BreaksWrittenAsReferencesKeepEntriesAndTitleOnOneLine)
               0);
 }
 
+// What opens saves as a document that opens the same: a word of blanks is no
+// word, and a clue or title that saving would lose is none.
+TEST_F(DocumentTest, ListsAndTitlesOpenAgainAsTheyOpened)
+{
+    const std::pair<std::string, int> cases[] = {
+        // the list or title in the document, then how many words it opens with
+        {"<wordlist>&#9;\n\x7F</wordlist>", 0},
+        {"<wordlist>\xA0\tclue\n \t\ncat\t\n</wordlist>", 1},
+        {"<wordlist>\tclue\na\x01\tclue\n</wordlist>", 0},
+        {"<wordlist>Cat\tA pet\n</wordlist>", 1},
+        {"<title><![CDATA[ \v]]></title>", 0},
+    };
+    for (const auto& [content, words] : cases) {
+        RecordingPuzzle& once = Read("<document type=\"wordsearch\">" + content + "</document>");
+        RecordingPuzzle& again = Read(once.ToXml());
+        EXPECT_EQ(once.wordList.WordCount(), words) << content;
+        EXPECT_EQ(again.ToXml(), once.ToXml()) << content;
+        EXPECT_EQ(again.wordList.HasClues(), once.wordList.HasClues()) << content;
+    }
+}
+
 // A grid opens with the cells it shows and saves as it opened, twice alike. A
-// code for a control character, saved raw into its row, could cut the row.
+// control character, or a code for one, saved raw into its row, could cut the
+// row; a lone CR is a line end only between the lines of the picture.
 TEST_F(DocumentTest, GridsKeepTheirCellsThroughSaves)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        // the row in the document, then as saved; none when refused
-        {"| | | | | a |", "| | | | | a |"},
-        {"| &#124; |   | + |", "| | |   | + |"},
-        {"| &#97; |XXX| \t |", "| a |XXX| \t |"},
-        {"| &#13; | b | c |", nullptr},
-        {"| &#269; | b | c |", nullptr},
-        {"| &#10; | b | c |", nullptr},
-        {"| a | b | &#9; |", nullptr},
+    const std::string code = "its grid holds a code such as &#13; for a line break, TAB or other control character, "
+                             "which no cell of a grid can hold";
+    const std::string raw = "its grid holds a TAB, a carriage return or other control character, which no cell of "
+                            "a grid can hold";
+    const std::tuple<std::string, const char*, const std::string*> cases[] = {
+        // the row in the document, then as saved; none when refused, and why
+        {"| | | | | a |", "| | | | | a |", nullptr},
+        {"| &#124; |   | + |", "| | |   | + |", nullptr},
+        {"| a | b | c |\r+---+---+---+\r| d | e | f |", "| a | b | c |\n+---+---+---+\n| d | e | f |", nullptr},
+        {"| &#97; |XXX| + |", "| a |XXX| + |", nullptr},
+        {"| &#13; | b | c |", nullptr, &code},
+        {"| &#269; | b | c |", nullptr, &code},
+        {"| &#10; | b | c |", nullptr, &code},
+        {"| a | b | &#9; |", nullptr, &code},
+        {"| &#x0d; | &#x7F; | c |", nullptr, &code},
+        {"| a | b | \t |", nullptr, &raw},
+        {"| \r | b | c |", nullptr, &raw},
+        {"| a |\r b | c |", nullptr, &raw},
+        {"| \x01 | b | c |", nullptr, &raw},
+        {"| a | \x7F | c |", nullptr, &raw},
     };
     const std::string edge = "+---+---+---+\n";
-    for (const auto& [row, saved] : cases) {
+    for (const auto& [row, saved, refusal] : cases) {
         const std::string document =
             "<document type=\"wordsearch\"><grid>" + edge + row + "\n" + edge + "</grid></document>";
         DocumentReader reader;
         ASSERT_EQ(reader.Parse(document), saved != nullptr) << row;
         if (!saved) {
-            EXPECT_NE(reader.Failure().find("control character"), std::string::npos) << reader.Failure();
+            EXPECT_EQ(reader.Failure(), *refusal) << row;
             continue;
         }
         const std::string once = Read(document).ToXml();
         EXPECT_NE(once.find(edge + saved + "\n" + edge), std::string::npos) << once;
         EXPECT_EQ(Read(once).ToXml(), once);
     }
+    DocumentReader cdata;
+    EXPECT_FALSE(cdata.Parse("<document><grid>\n<![CDATA[" + edge + "| \t |\n" + edge + "]]></grid></document>"));
+    EXPECT_EQ(cdata.Failure(), raw);
 }
 
 // TinyXML reads a document with a declaration or byte-order mark as UTF-8,
