@@ -10,47 +10,31 @@
 
 namespace {
 
-struct BadFile {
-    std::atomic<bool> armed{false};
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t good = 0;
-};
-
-BadFile badFile;
-
-bool IsBadFile(int fd)
-{
-    struct stat st;
-    return badFile.armed && ::fstat(fd, &st) == 0 && st.st_dev == badFile.device && st.st_ino == badFile.inode;
-}
+std::atomic<bool> armed{false};
+struct stat badFile;
+off_t goodBytes = 0;
 
 }  // namespace
 
 FailingRead::FailingRead(const std::string& path, std::size_t good)
 {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
-        return;
-    badFile.device = st.st_dev;
-    badFile.inode = st.st_ino;
-    badFile.good = off_t(good);
-    badFile.armed = true;
+    goodBytes = off_t(good);
+    armed = ::stat(path.c_str(), &badFile) == 0;
 }
 
-FailingRead::~FailingRead() { badFile.armed = false; }
+FailingRead::~FailingRead() { armed = false; }
 
 extern "C" ssize_t read(int fd, void* buffer, std::size_t count)
 {
-    using Read = ssize_t (*)(int, void*, std::size_t);
-    static const auto system = reinterpret_cast<Read>(::dlsym(RTLD_NEXT, "read"));
-    if (IsBadFile(fd)) {
+    static const auto system = reinterpret_cast<ssize_t (*)(int, void*, std::size_t)>(::dlsym(RTLD_NEXT, "read"));
+    struct stat st;
+    if (armed && ::fstat(fd, &st) == 0 && st.st_dev == badFile.st_dev && st.st_ino == badFile.st_ino) {
         const off_t at = ::lseek(fd, 0, SEEK_CUR);
-        if (at >= badFile.good) {
+        if (at >= goodBytes) {
             errno = EIO;
             return -1;
         }
-        count = std::min(count, std::size_t(badFile.good - at));
+        count = std::min(count, std::size_t(goodBytes - at));
     }
     return system(fd, buffer, count);
 }
