@@ -16,7 +16,6 @@ bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c =
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 // What stands on either side of a line end in a grid's picture.
 bool IsLineBound(char c) { return c == '+' || c == '|' || c == '\n' || c == '\r'; }
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 int DigitValue(char c, int base)
 {

@@ -4,10 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
-#include <optional>
+#include <future>
 #include <thread>
 #include <vector>
 
@@ -84,12 +81,6 @@ bool Answers(cups_dest_t& dest, Deadline deadline) {
     return answered;
 }
 
-struct Asking {
-    std::mutex mutex;
-    std::condition_variable answered;
-    std::optional<bool> answer;
-};
-
 // Askers still waiting on a printer when the program ends finish first: the
 // library must not be torn down under them.
 struct LateAskers {
@@ -109,23 +100,18 @@ bool AnswersInTime(cups_dest_t& dest) {
     const Deadline deadline = std::chrono::steady_clock::now() + kAnswerWithin;
     cups_dest_t* own = nullptr;
     cupsCopyDest(&dest, 0, &own);
-    auto asking = std::make_shared<Asking>();
-    std::thread asker([asking, own, deadline] {
-        const bool answer = Answers(*own, deadline);
+    std::promise<bool> answer;
+    std::future<bool> answered = answer.get_future();
+    std::thread asker([answer = std::move(answer), own, deadline]() mutable {
+        answer.set_value(Answers(*own, deadline));
         cupsFreeDests(1, own);
-        const std::lock_guard<std::mutex> lock(asking->mutex);
-        asking->answer = answer;
-        asking->answered.notify_all();
     });
-    std::unique_lock<std::mutex> lock(asking->mutex);
-    const bool inTime = asking->answered.wait_until(lock, deadline, [&] { return asking->answer.has_value(); });
-    lock.unlock();
-    if (!inTime) {
+    if (answered.wait_until(deadline) != std::future_status::ready) {
         lateAskers.threads.push_back(std::move(asker));
         return false;
     }
     asker.join();
-    return *asking->answer;
+    return answered.get();
 }
 
 // A printer the server finds on the network (by DNS-SD) has no queue until a
