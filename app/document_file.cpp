@@ -22,11 +22,11 @@ std::string CaptionOf(const wxString& path)
     return ToWindows1252(name).value_or(std::string(name.ToAscii('?')));
 }
 
-std::string WriteDocumentFile(const std::string& path, const std::string& text)
+std::string WriteDocumentFile(const std::string& path, const std::string& text, bool& damaged)
 {
     const std::string bytes = DocumentFileText(text);
     DocumentReader reader;
     if (!reader.Parse(bytes))
         return "Quillory could not open it again, as " + reader.Failure() + "; the file was left as it was";
-    return WriteFileSafely(path, bytes);
+    return WriteFileSafely(path, bytes, &damaged);
 }

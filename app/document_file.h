@@ -10,8 +10,8 @@ std::string DocumentFileText(const std::string& text);
 
 // Writes the document file safely (see WriteFileSafely), but only when the
 // reader would open it again: every save can be opened. Returns an empty
-// string on success, else what went wrong.
-std::string WriteDocumentFile(const std::string& path, const std::string& text);
+// string on success, else what went wrong; `damaged` as WriteFileSafely sets it.
+std::string WriteDocumentFile(const std::string& path, const std::string& text, bool& damaged);
 
 // The tab caption of a document: the part of its path after the last separator.
 std::string CaptionOf(const wxString& path);

@@ -48,9 +48,11 @@ void MyFrame::OnSave(wxCommandEvent&)
     if (path.empty())
         return;
     RunCommand(this, [&] {
-        std::string failure = WriteDocumentFile(std::string(path.fn_str()), puzzle->ToXml());
+        bool damaged = false;
+        std::string failure = WriteDocumentFile(std::string(path.fn_str()), puzzle->ToXml(), damaged);
         if (!failure.empty()) {
-            ShowInformation(this, "The puzzle could not be saved to " + path + ": " + failure + ".");
+            ShowInformation(this, "The puzzle could not be saved to " + path + ": " + failure + "." +
+                                      (damaged ? DamagedFileNote("The puzzle stays open") : ""));
             return;
         }
         SetPageCaption(puzzle, CaptionOf(path));

@@ -1,14 +1,17 @@
 #include "app/safe_write.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <random>
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "app/followed_path.h"
@@ -99,6 +102,18 @@ int SyncFolder(int folder)
 
 bool FolderRefuses(int failure) { return failure == EACCES || failure == EPERM; }
 
+// A copy-on-write file system (btrfs, ZFS) puts even the file's own bytes in new
+// blocks as they are overwritten: the whole new text needs room, not only what
+// it adds to the old.
+int RoomFor(int fd, off_t size)
+{
+    struct statvfs disk;
+    if (::fstatvfs(fd, &disk) != 0)
+        return errno;
+    const auto block = std::max<unsigned long long>(disk.f_frsize, 1);
+    return disk.f_bavail >= (static_cast<unsigned long long>(size) + block - 1) / block ? 0 : ENOSPC;
+}
+
 // Room for `size` bytes is made before the first old byte is overwritten, so
 // that a full disk, or the process's limit on file sizes, refuses the save
 // while the file is still whole. Holes in the old file get their blocks too. A
@@ -111,22 +126,65 @@ int MakeRoom(int fd, off_t size)
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && rlim_t(size) > limit.rlim_cur)
         return EFBIG;
+    if (const int failure = RoomFor(fd, size))
+        return failure;
     const int failure = size > 0 ? ::posix_fallocate(fd, 0, size) : 0;
     if (failure != 0 && size > old.st_size)
         (void)::ftruncate(fd, old.st_size);
     return failure;
 }
 
+// The old text, to be put back should the write fail part-way; nothing when
+// the file cannot be read (its mode lets the user write it only).
+std::optional<std::string> OldText(int fd)
+{
+    std::string text;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::pread(fd, chunk, sizeof chunk, off_t(text.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return text;
+        text.append(chunk, std::size_t(n));
+    }
+}
+
+// Emptied and synced first, the file gives back the blocks the new text took:
+// a copy-on-write file system has no room for the old text otherwise.
+int PutBack(int fd, const std::string& old)
+{
+    if (::ftruncate(fd, 0) != 0 || ::fsync(fd) != 0)
+        return errno;
+    return WriteAll(fd, old);
+}
+
+// Read and write where the user may, else write alone.
+int OpenInPlace(const FollowedPath& place)
+{
+    const int fd = OpenRegularFile(place.Name(), O_RDWR | O_NOFOLLOW, 0, place.Folder());
+    if (fd >= 0 || errno != EACCES)
+        return fd;
+    return OpenRegularFile(place.Name(), O_WRONLY | O_NOFOLLOW, 0, place.Folder());
+}
+
 // Where the folder takes no new file (no right to write in it, or a sticky
 // folder and another's file) the file itself is written, as a plain save
-// would; a file not there yet keeps the folder's refusal.
-int WriteInPlace(const FollowedPath& place, const std::string& bytes, int refusal)
+// would; a file not there yet keeps the folder's refusal. A write that fails
+// part-way puts the old text back; where even that fails, `damaged` is set.
+int WriteInPlace(const FollowedPath& place, const std::string& bytes, int refusal, bool& damaged)
 {
-    const int fd = OpenRegularFile(place.Name(), O_WRONLY | O_NOFOLLOW, 0, place.Folder());
+    const int fd = OpenInPlace(place);
     if (fd < 0)
         return errno == ENOENT ? refusal : errno;
-    const int failure = MakeRoom(fd, off_t(bytes.size()));
-    return Closed(fd, failure ? failure : WriteAll(fd, bytes));
+    const std::optional<std::string> old = OldText(fd);
+    if (const int failure = MakeRoom(fd, off_t(bytes.size())))
+        return Closed(fd, failure);
+    const int failure = WriteAll(fd, bytes);
+    damaged = failure != 0 && (!old || PutBack(fd, *old) != 0);
+    return Closed(fd, failure);
 }
 
 // A new file under a short name, so that the longest name a folder takes can
@@ -153,13 +211,13 @@ int WriteTemporary(int fd, const FollowedPath& place, const std::string& bytes)
     return Closed(fd, failure ? failure : WriteAll(fd, bytes));
 }
 
-int ReplaceFile(const FollowedPath& place, const std::string& bytes)
+int ReplaceFile(const FollowedPath& place, const std::string& bytes, bool& damaged)
 {
     const int folder = place.Folder();
     std::string temp;
     const int fd = CreateTemporary(folder, temp);
     if (fd < 0)
-        return FolderRefuses(errno) ? WriteInPlace(place, bytes, errno) : errno;
+        return FolderRefuses(errno) ? WriteInPlace(place, bytes, errno, damaged) : errno;
     if (const int failure = WriteTemporary(fd, place, bytes)) {
         ::unlinkat(folder, temp.c_str(), 0);
         return failure;
@@ -168,13 +226,14 @@ int ReplaceFile(const FollowedPath& place, const std::string& bytes)
         return SyncFolder(folder);
     const int refusal = errno;
     ::unlinkat(folder, temp.c_str(), 0);
-    return FolderRefuses(refusal) ? WriteInPlace(place, bytes, refusal) : refusal;
+    return FolderRefuses(refusal) ? WriteInPlace(place, bytes, refusal, damaged) : refusal;
 }
 
 }  // namespace
 
-std::string WriteFileSafely(const std::string& path, const std::string& bytes)
+std::string WriteFileSafely(const std::string& path, const std::string& bytes, bool* damaged)
 {
+    bool mayBeDamaged = false;
     const FollowedPath place(path);
     if (place.Failure())
         return std::strerror(place.Failure());
@@ -182,8 +241,16 @@ std::string WriteFileSafely(const std::string& path, const std::string& bytes)
         return notAFile;
     if (const int refused = InPlaceWriteError(place))
         return std::strerror(refused);
-    const int failure = ReplaceFile(place, bytes);
+    const int failure = ReplaceFile(place, bytes, mayBeDamaged);
+    if (damaged)
+        *damaged = mayBeDamaged;
     return failure ? FailureAt(place.Name(), failure, place.Folder()) : "";
+}
+
+std::string DamagedFileNote(const std::string& kept)
+{
+    return " The file on the disk may be damaged, as its old text could not be put back. " + kept +
+           ", so please save it under another name.";
 }
 
 int OpenRewritten(const std::string& path, std::string& failure)

@@ -7,8 +7,10 @@
 // folder, reach the disk, and only then take the old file's place, which the
 // folder then records on the disk too. A file the process may not write is
 // left alone, as writing in place would; one it may write in a folder that
-// takes no new file is written in place, once room for the new bytes is made:
-// a full disk leaves it whole, a failure while writing (a power cut) not.
+// takes no new file is written in place, once the disk has room for all the new
+// bytes: a full disk leaves it whole, and a write that fails part-way puts the
+// old bytes back. Where even that fails (or the file could not be read first),
+// `damaged` is set: the file may hold neither text. A power cut may cut it too.
 // Symbolic links, the last part of the path or a folder on the way, are
 // followed only where the system would follow them: not another user's link in
 // a sticky folder anyone may write in. A link at the end is written through and
@@ -17,7 +19,11 @@
 // else meanwhile, gets the mode the process's umask gives. Only a regular file
 // is replaced: a named pipe, a device or a folder in its place is left as it is.
 // Returns an empty string on success, else what went wrong.
-std::string WriteFileSafely(const std::string& path, const std::string& bytes);
+std::string WriteFileSafely(const std::string& path, const std::string& bytes, bool* damaged = nullptr);
+
+// What the teacher reads after a failed save's own message when the file may
+// be damaged; `kept` says where the unsaved text stays.
+std::string DamagedFileNote(const std::string& kept);
 
 // Opens the file at `path` to be written afresh, as the Open command's trace
 // is: created, or emptied where it is. Links are followed as WriteFileSafely

@@ -243,7 +243,9 @@ void SaveWordListFile(wxWindow* parent, wxGrid* grid)
         return;
     std::ostringstream text;
     WriteWordList(text, *entries);
-    const std::string failure = WriteFileSafely(std::string(path.fn_str()), text.str());
+    bool damaged = false;
+    const std::string failure = WriteFileSafely(std::string(path.fn_str()), text.str(), &damaged);
     if (!failure.empty())
-        TellUser(parent, "The word list could not be saved to " + Quoted(path) + ": " + failure + ".");
+        TellUser(parent, "The word list could not be saved to " + Quoted(path) + ": " + failure + "." +
+                             (damaged ? DamagedFileNote("The word list stays in the dialog") : ""));
 }

@@ -1,6 +1,8 @@
 #include "app/safe_write.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -9,9 +11,12 @@
 #include <vector>
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <limits.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,6 +41,12 @@ struct PlantedFailures {
     bool folderFsync = false;
     // Swapped for a link to `swapTo` just after the save asks whether it may write it.
     std::string swapAt, swapTo;
+    // A nearly full disk: the room it says it has, in bytes; the growth it can
+    // reserve, past which a reservation grows the file that far and fails.
+    long long roomSaid = -1, roomToGrow = -1;
+    // A write that fails part-way, after this many bytes: once, or every time.
+    long long writeFailsAfter = -1;
+    bool writesKeepFailing = false;
 } planted;
 
 // Every umask this process set.
@@ -71,6 +82,43 @@ extern "C" int fsync(int fd)
         return -1;
     }
     return real(fd);
+}
+
+static_assert(sizeof(off_t) == 8, "the calls below stand in for the 64-bit ones");
+
+extern "C" int fstatvfs(int fd, struct statvfs* disk) noexcept
+{
+    static const auto real = RealCall<int (*)(int, struct statvfs*)>("fstatvfs64");
+    const int result = real(fd, disk);
+    if (result == 0 && planted.roomSaid >= 0 && InPlantedFolder(fd)) {
+        disk->f_frsize = 1;
+        disk->f_bavail = fsblkcnt_t(planted.roomSaid);
+    }
+    return result;
+}
+
+extern "C" int posix_fallocate(int fd, off_t offset, off_t length) noexcept
+{
+    static const auto real = RealCall<int (*)(int, off_t, off_t)>("posix_fallocate64");
+    struct stat st;
+    if (planted.roomToGrow < 0 || !InPlantedFolder(fd) || fstat(fd, &st) != 0 ||
+        offset + length - st.st_size <= planted.roomToGrow)
+        return real(fd, offset, length);
+    EXPECT_EQ(ftruncate(fd, st.st_size + planted.roomToGrow), 0);
+    return ENOSPC;
+}
+
+extern "C" ssize_t pwrite(int fd, const void* bytes, std::size_t count, off_t offset)
+{
+    static const auto real = RealCall<ssize_t (*)(int, const void*, std::size_t, off_t)>("pwrite64");
+    if (planted.writeFailsAfter < 0 || !InPlantedFolder(fd))
+        return real(fd, bytes, count, offset);
+    if (offset < planted.writeFailsAfter)
+        return real(fd, bytes, std::min<std::size_t>(count, std::size_t(planted.writeFailsAfter - offset)), offset);
+    if (!planted.writesKeepFailing)
+        planted.writeFailsAfter = -1;
+    errno = EIO;
+    return -1;
 }
 
 extern "C" int fchmod(int fd, mode_t mode) noexcept
@@ -173,8 +221,8 @@ protected:
 };
 
 // What the user may not write in place stays as it was, with the system's
-// reason; what the user may write is replaced, under the longest name a folder
-// takes, too.
+// reason, as does a folder on the way that is gone; what the user may write is
+// replaced, under the longest name a folder takes, too.
 TEST_F(WriteFileSafelyTest, AUserReplacesOnlyWhatTheUserCouldWrite)
 {
     const bool root = geteuid() == 0;
@@ -202,6 +250,7 @@ TEST_F(WriteFileSafelyTest, AUserReplacesOnlyWhatTheUserCouldWrite)
     EXPECT_EQ(StatOf(longest).st_mode & 07777, 0640u);
     EXPECT_EQ(AsUser([&] { return WriteFileSafely(fresh, "new"); }), "");
     EXPECT_EQ(Text(fresh), "new");
+    EXPECT_EQ(AsUser([&] { return WriteFileSafely(folder + "/gone/quiz.qzl", "new"); }), std::strerror(ENOENT));
     EXPECT_EQ(Entries(folder), root ? 4 : 3) << "no temporary file is left";
 }
 
@@ -355,13 +404,58 @@ TEST_F(WriteFileSafelyTest, AFileTheUserMayWriteIsSavedInPlaceWhereTheFolderTake
     EXPECT_EQ(Entries(locked) + Entries(sticky), 3) << "no temporary file is left";
     EXPECT_EQ(AsUser([&] { return WriteFileSafely(locked + "/new.qzl", "x"); }), std::strerror(EACCES));
 
-    // Written in place, the old bytes are gone at a failure, but it is told all the same.
-    planted.folder = locked;
-    for (bool PlantedFailures::*call : {&PlantedFailures::fsync, &PlantedFailures::close}) {
-        planted.*call = true;
-        EXPECT_EQ(AsUser([&] { return WriteFileSafely(locked + "/mine.qzl", "x"); }), std::strerror(EIO));
-        planted.*call = false;
+}
+
+// Written in place, a save leaves the old bytes whole, or says the file may be
+// damaged: a disk too full for the whole new text (a copy-on-write one needs
+// room for its every byte) or for what it adds, with room reserved part-way; a
+// write that fails once, or ever after, or a failing sync; the file size limit,
+// whose signal would end the program.
+TEST_F(WriteFileSafelyTest, AFailedSaveInPlaceLeavesTheOldBytesOrSaysTheFileMayBeDamaged)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a folder the user may not write needs root to make";
+    const std::string locked = folder + "/locked", path = locked + "/mine.qzl", old(20000, 'o');
+    mkdir(locked.c_str(), 0755);
+    const auto plant = [](long long PlantedFailures::*knob, long long value) {
+        return [=] { planted.*knob = value; };
+    };
+    const auto limitSize = [] {
+        const rlimit tiny{64, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        std::signal(SIGXFSZ, SIG_DFL);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+        std::size_t size;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"room for less than the new text", plant(&PlantedFailures::roomSaid, 19999), 20000, "No space left on device"},
+        {"room to grow by less than it adds", plant(&PlantedFailures::roomToGrow, 50), 20100, "No space left on device"},
+        {"a write that fails once", plant(&PlantedFailures::writeFailsAfter, 4096), 20000, "Input/output error"},
+        {"writes that keep failing",
+         [] { planted.writeFailsAfter = 4096, planted.writesKeepFailing = true; }, 20000,
+         "Input/output error, damaged"},
+        {"a failing sync", [] { planted.fsync = true; }, 20000, "Input/output error, damaged"},
+        {"the file size limit", limitSize, 20000, "File too large"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MakeFile(path, 0666, 0);
+        std::ofstream(path) << old;
+        const std::string said = AsUser([&] {
+            planted.folder = locked;
+            c.plant();
+            bool damaged = false;
+            const std::string failure = WriteFileSafely(path, std::string(c.size, 'n'), &damaged);
+            return failure + (damaged ? ", damaged" : "");
+        });
+        EXPECT_EQ(said, c.says);
+        EXPECT_EQ(Text(path) == old, c.says.find("damaged") == std::string::npos);
     }
+    EXPECT_EQ(Entries(locked), 1) << "no temporary file is left";
 }
 
 }  // namespace
