@@ -178,7 +178,8 @@ TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
 }
 
 // A trace that cannot be written is told once a run, naming load.log, and the
-// document opens all the same; a failed Open says only its own failure.
+// document opens all the same; a failed Open says only its own failure, and
+// leaves the trace's to the next Open that succeeds.
 // Nothing in the trace's place is waited on or written to, nor is a link that
 // another user planted in a shared folder followed to a file of the teacher's.
 TEST_F(DocumentCommandsTest, ATraceThatCannotBeWrittenIsToldOnceAndTheDocumentOpens)
@@ -187,7 +188,9 @@ TEST_F(DocumentCommandsTest, ATraceThatCannotBeWrittenIsToldOnceAndTheDocumentOp
     const std::string path = folder + "/zoo.qzl", notes = folder + "/notes.txt";
     Save(path);
     std::ofstream(notes) << "old";
+    // First a failed Open, whose trace fails first in the run.
     std::vector<std::pair<std::function<void(const std::string&)>, const char*>> cases = {
+        {[](auto& log) { mkfifo(log.c_str(), 0600); }, nullptr},
         {[](auto& log) { mkfifo(log.c_str(), 0600); }, "it is a named pipe"},
         {[](auto& log) { symlink("/dev/zero", log.c_str()); }, "it is a device"},
         {[](auto& log) { mkdir(log.c_str(), 0755); }, "it is a folder"}};
@@ -200,7 +203,6 @@ TEST_F(DocumentCommandsTest, ATraceThatCannotBeWrittenIsToldOnceAndTheDocumentOp
                          "Permission denied"});
     const std::string broken = folder + "/broken.qzl";
     std::ofstream(broken) << "<document type=\"freeform\"><title>unclosed</document>";
-    cases.push_back({[](auto& log) { mkfifo(log.c_str(), 0600); }, nullptr});
     const auto before = std::filesystem::current_path();
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const std::string shared = folder + "/shared" + std::to_string(i), log = shared + "/load.log";
@@ -213,8 +215,8 @@ TEST_F(DocumentCommandsTest, ATraceThatCannotBeWrittenIsToldOnceAndTheDocumentOp
         const bool fails = !cases[i].second;
         EXPECT_FALSE(WaitsOn(log, [&] { EXPECT_EQ(Open(fails ? broken : path) != nullptr, !fails); }));
         std::filesystem::current_path(before);
-        ASSERT_EQ(script.messages.size(), i == 0 || fails ? 1u : 0u);
-        if (i == 0) {
+        ASSERT_EQ(script.messages.size(), i == 1 || fails ? 1u : 0u);
+        if (i == 1) {
             EXPECT_EQ(script.messages[0], "The trace of this opening could not be written to " + log + ": " +
                                               cases[i].second + " (a channel between programs), not a file. The "
                                               "trace only helps to find faults, so opening went on without it.");
@@ -399,7 +401,7 @@ TEST_F(DocumentCommandsTest, ManyAttributesAreRefusedAtOnce)
         RunMenuCommand(ID_Open);
         ASSERT_EQ(script.messages.size(), 1u);
         EXPECT_TRUE(script.messages[0].Contains(path) && script.messages[0].Contains(failure)) << script.messages[0];
-        EXPECT_LT(clock.ms, 100);
+        EXPECT_LT(clock.ms, 1500) << "a freeze, not a load";
         EXPECT_EQ(frame.m_notebook->GetPageCount(), 0u);
     }
 }
