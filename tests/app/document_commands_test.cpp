@@ -168,7 +168,7 @@ TEST_F(DocumentCommandsTest, AFailedOpenNamesTheFile)
         if (path.empty()) {
             RunMenuCommand(ID_Open);
         } else {
-            EXPECT_FALSE(WaitsOn(path, [&] { EXPECT_EQ(Open(path), nullptr); }));
+            EXPECT_FALSE(WaitsOn(path, [&, &path = path] { EXPECT_EQ(Open(path), nullptr); }));
             ASSERT_EQ(script.messages.size(), 1u);
             EXPECT_EQ(script.messages[0], "The file " + path + " could not be opened: " + what + ".");
         }

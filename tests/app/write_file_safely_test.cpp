@@ -97,7 +97,7 @@ extern "C" int fstatvfs(int fd, struct statvfs* disk) noexcept
     return result;
 }
 
-extern "C" int posix_fallocate(int fd, off_t offset, off_t length) noexcept
+extern "C" int posix_fallocate(int fd, off_t offset, off_t length)
 {
     static const auto real = RealCall<int (*)(int, off_t, off_t)>("posix_fallocate64");
     struct stat st;
