@@ -16,18 +16,6 @@
 
 namespace {
 
-// The file's bytes, one past the bound at most; `failed` when the stream broke
-// before their end.
-std::string ReadBytes(std::istream& in, bool& failed)
-{
-    std::string bytes;
-    char chunk[4096];
-    while (bytes.size() <= MaxWordListFileBytes && (in.read(chunk, sizeof chunk) || in.gcount() > 0))
-        bytes.append(chunk, std::size_t(in.gcount()));
-    failed = in.bad();
-    return bytes;
-}
-
 // Bytes 0 at the very end pad a file (some programs write whole blocks); they
 // are dropped as far as they do not end a unit of text of `unitBytes`.
 std::string WithoutPadding(const std::string& bytes, std::size_t unitBytes)
@@ -36,15 +24,27 @@ std::string WithoutPadding(const std::string& bytes, std::size_t unitBytes)
     return bytes.substr(0, std::min(bytes.size(), (used + unitBytes - 1) / unitBytes * unitBytes));
 }
 
-// Plainly UTF-16 where no byte order mark says so, whatever its letters: a TAB
-// among its units, as every entry holds, and lines that end in units of their
-// own. Read as UTF-16, the line ends of an 8-bit file with a stray byte 0
-// mostly fall within other units.
-bool IsPlainUtf16(const std::string& bytes, const wxString& text)
+// Whether the ASCII character `c` is one of the UTF-16 units of `bytes`: at an
+// even offset, in the byte order.
+bool HoldsUnit(const std::string& bytes, char c, bool bigEndian)
 {
-    const auto lineEnds = std::count(text.begin(), text.end(), '\n');
-    const auto lineFeedBytes = std::count(bytes.begin(), bytes.end(), '\n');
-    return text.find('\t') != wxString::npos && (lineFeedBytes == 0 || 2 * lineEnds > lineFeedBytes);
+    const std::string unit = bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    auto at = bytes.find(unit);
+    while (at != std::string::npos && at % 2 != 0)
+        at = bytes.find(unit, at + 1);
+    return at != std::string::npos;
+}
+
+// Plainly UTF-16 in the byte order where no mark says so, whatever its letters
+// (Gurmukhi, Gujarati and many Chinese ones hold a byte 0x0A): a TAB unit, as
+// every entry holds, and either an LF unit or, for a single line, no CR LF
+// pair of bytes, as an 8-bit file's line ends are. A stray byte 0 in an 8-bit
+// file makes one such unit at most, not both; the LF unit is looked for in the
+// text before its padding, whose first byte 0 would make one of an 8-bit LF.
+bool IsPlainUtf16(const std::string& units, const std::string& text, bool bigEndian)
+{
+    return HoldsUnit(units, '\t', bigEndian) &&
+           (HoldsUnit(text, '\n', bigEndian) || text.find("\r\n") == std::string::npos);
 }
 
 struct UnicodeForm {
@@ -77,9 +77,8 @@ std::string FileText(const std::string& bytes)
         return text;
     const std::string units = WithoutPadding(bytes, 2);
     for (const bool bigEndian : {false, true}) {
-        const wxString utf16 = FromUtf16Or32(units, 2, bigEndian);
-        if (IsPlainUtf16(units, utf16))
-            return utf16.utf8_string();
+        if (IsPlainUtf16(units, text, bigEndian))
+            return FromUtf16Or32(units, 2, bigEndian).utf8_string();
     }
     return text;
 }
@@ -162,15 +161,20 @@ std::vector<wxString> WordListNotes(const WordListReading& reading, const wxStri
     return notes;
 }
 
-WordListReading ReadWordList(std::istream& in)
+WordListReading ReadWordList(const std::string& bytes, bool broke)
 {
     WordListReading reading;
-    const std::string bytes = ReadBytes(in, reading.failed);
+    reading.failed = broke;
     if (bytes.size() > MaxWordListFileBytes) {
         reading.tooLarge = true;
         return reading;
     }
-    std::vector<std::string> lines = SplitLines(FileText(bytes));
+    const std::string text = FileText(bytes);
+    std::vector<std::string> lines = SplitLines(text);
+    // What a broken read leaves of its last line is no entry, whatever the
+    // encoding: the line is cut where its end was not read.
+    if (broke && !text.empty() && text.back() != '\n')
+        lines.pop_back();
     reading.character0Line = LineWithCharacter0(lines);
     if (reading.character0Line > 0)
         return reading;
@@ -221,10 +225,7 @@ void LoadWordListFile(wxWindow* parent, wxGrid* grid)
         TellUser(parent, "The word list " + Quoted(path) + " could not be opened: " + file.notOpened + ".");
         return;
     }
-    // What a broken read leaves of its last line is no entry.
-    std::istringstream in(file.broke ? file.bytes.substr(0, file.bytes.rfind('\n') + 1) : file.bytes);
-    WordListReading reading = ReadWordList(in);
-    reading.failed = file.broke;
+    const WordListReading reading = ReadWordList(file.bytes, file.broke);
     if (!reading.NothingRead())
         ShowEntries(grid, reading.entries);
     for (const wxString& note : WordListNotes(reading, Quoted(path)))

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -26,7 +25,7 @@ struct WordListReading {
                           // Windows-1252 cannot hold
     bool tooLarge = false;   // the file is larger than MaxWordListFileBytes; nothing is read
     int character0Line = 0;  // from 1: a line that holds the character 0, as no word list does; nothing is read
-    bool failed = false;     // the stream broke before its end
+    bool failed = false;     // the read broke before the file's end
 
     // The grid is left as it was.
     bool NothingRead() const { return tooLarge || character0Line > 0; }
@@ -42,8 +41,9 @@ struct WordListReading {
 // is read as UTF-8 (a Windows-1252 file with accents practically never is);
 // any other as Windows-1252. A line whose word is blanks alone is skipped. An
 // entry longer than it may be stops the reading at its line, as a character
-// Windows-1252 cannot hold does: the grid could not show it.
-WordListReading ReadWordList(std::istream& in);
+// Windows-1252 cannot hold does: the grid could not show it. Where the read
+// of the file `broke`, the line it cut short is left out.
+WordListReading ReadWordList(const std::string& bytes, bool broke = false);
 
 // What the teacher reads of a reading of the file, one message each: why
 // nothing was read, or what was not.

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -447,16 +448,22 @@ TEST_F(WordListDialogs, FilesThatCannotBeWrittenOrReadAreReported)
     }
     EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 0), "kept");
 
-    // A disk that fails partway: the whole lines read load, the cut one does not.
-    TempFile badBlock("ant\tinsect\r\nbee\tbuzz\r\n");
-    const FailingRead failing(badBlock.path(), 18);
-    script.messages.clear();
-    script.paths = {badBlock.path()};
-    Press(dialog, LoadButton);
-    ASSERT_EQ(script.messages.size(), 1u);
-    EXPECT_EQ(script.messages[0], "The word list \"" + badBlock.path() + "\" could not be read to its end.");
-    EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 1), "insect");
-    EXPECT_EQ(WordGrid(dialog)->GetCellValue(1, 0), "");
+    // A disk that fails partway: the whole lines read load, the cut one does
+    // not, in 8-bit text and in UTF-16 (without its mark, cut within a unit).
+    const std::tuple<std::string, std::size_t, const char*> badBlocks[] = {
+        {"ant\tinsect\r\nbee\tbuzz\r\n", 18, "insect"},
+        {std::string("o\0w\0l\0\t\0b\0i\0r\0d\0\r\0\n\0b\0e\0e\0\t\0b\0u\0z\0z\0\r\0\n\0", 40), 35, "bird"}};
+    for (const auto& [text, good, clue] : badBlocks) {
+        TempFile badBlock(text);
+        const FailingRead failing(badBlock.path(), good);
+        script.messages.clear();
+        script.paths = {badBlock.path()};
+        Press(dialog, LoadButton);
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_EQ(script.messages[0], "The word list \"" + badBlock.path() + "\" could not be read to its end.");
+        EXPECT_EQ(WordGrid(dialog)->GetCellValue(0, 1), clue);
+        EXPECT_EQ(WordGrid(dialog)->GetCellValue(1, 0), "");
+    }
 
     TempFile greek("caf\xC3\xA9\tfine\n\xCE\xA9mega\tletter\n");
     script.paths = {greek.path()};

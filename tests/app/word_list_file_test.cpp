@@ -11,8 +11,7 @@ namespace {
 
 std::vector<WordListEntry> Read(const std::string& text)
 {
-    std::istringstream in(text);
-    WordListReading reading = ReadWordList(in);
+    WordListReading reading = ReadWordList(text);
     EXPECT_FALSE(reading.failed);
     return reading.entries;
 }
@@ -51,8 +50,7 @@ TEST(WordListFileRead, LinesBecomeEntries)
     std::string sixty;
     for (int i = 0; i < 60; ++i)
         sixty += "w" + std::to_string(i) + "\tc\r\n";
-    std::istringstream in(sixty);
-    const WordListReading reading = ReadWordList(in);
+    const WordListReading reading = ReadWordList(sixty);
     ASSERT_EQ(reading.entries.size(), 50u);
     EXPECT_EQ(reading.entries.back().word, "w49");
     EXPECT_EQ(reading.leftOut, 10);
@@ -77,16 +75,16 @@ TEST(WordListFileRead, UnicodeFilesReadAsUtf8AndOthersAsWindows1252)
         {"caf\xC3\xA9\t\nno tab\n\xCE\xA9mega\tletter\nlast\t\n", {{"caf\xE9", ""}}, 3},
     };
     for (const Case& c : cases) {
-        std::istringstream in(c.text);
-        const WordListReading reading = ReadWordList(in);
+        const WordListReading reading = ReadWordList(c.text);
         EXPECT_EQ(reading.entries, c.entries) << c.text;
         EXPECT_EQ(reading.refusedLine, c.refusedLine) << c.text;
     }
 }
 
 // Either byte order reads as the same words, with a byte order mark or
-// without; a character Windows-1252 cannot hold, a pair of surrogates or one
-// alone, stops the reading at its line.
+// without, whatever its letters (some hold a byte 0x0A, an 8-bit line feed); a
+// character Windows-1252 cannot hold, a pair of surrogates or one alone, stops
+// the reading at its line.
 TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
 {
     struct Case {
@@ -102,12 +100,16 @@ TEST(WordListFileRead, Utf16FilesReadInEitherByteOrder)
         {u"a\tb\n\U0001F600\tsmile\n", {{"a", "b"}}, 2},
         {u"a\tb\nlone \xD83D\tclue\n", {{"a", "b"}}, 2},
         {u"\u03B1\u03B2\u03B3\t\u03B4\u03B5\u03B6\r\n", {}, 1},
+        {u"cat\tpet\r\n\u0A2A\u0A3E\u0A23\u0A40\t\u0A2A\u0A40\u0A23 \u0A35\u0A3E\u0A32\u0A3E\r\n",
+         {{"cat", "pet"}}, 2},
+        {u"\u0AAA\u0ABE\u0AA3\u0AC0\t\u0AAA\u0AC0\u0AB5\u0ABE", {}, 1},
+        {u"\u4E0A\t\u4E0A\u9762\r\n\u5C0A\t\u5C0A\u656C\r\n", {}, 1},
+        {u"\u5C0A\t\u4E0A", {}, 1},
     };
     for (const Case& c : cases) {
         for (const bool bigEndian : {false, true}) {
             for (const bool marked : {true, false}) {
-                std::istringstream in(Unicode(c.text, bigEndian, marked));
-                const WordListReading reading = ReadWordList(in);
+                const WordListReading reading = ReadWordList(Unicode(c.text, bigEndian, marked));
                 EXPECT_EQ(reading.entries, c.entries) << bigEndian << marked;
                 EXPECT_EQ(reading.refusedLine, c.refusedLine) << bigEndian << marked;
             }
@@ -148,8 +150,7 @@ TEST(WordListFileRead, BytesZeroPadFilesOrRefuseThemAtTheirLine)
         {Unicode(cafe, true), cafeOnly, {unstorable(2)}},
     };
     for (const Case& c : cases) {
-        std::istringstream in(c.file);
-        const WordListReading reading = ReadWordList(in);
+        const WordListReading reading = ReadWordList(c.file);
         EXPECT_EQ(reading.entries, c.entries) << c.file;
         EXPECT_EQ(WordListNotes(reading, "\"w.lst\""), c.notes) << c.file;
     }
@@ -177,8 +178,7 @@ TEST(WordListFileRead, EntriesPastTheirLimitsStopTheReadingAndHugeFilesAreNotRea
          "the clue of the word \"ant\" holds 10,000 characters, more than the 5,000 it may hold"},
     };
     for (const Case& c : cases) {
-        std::istringstream in(c.text);
-        const WordListReading reading = ReadWordList(in);
+        const WordListReading reading = ReadWordList(c.text);
         EXPECT_EQ(reading.entries.size(), c.entries);
         EXPECT_EQ(reading.refusedLine, c.refusedLine);
         EXPECT_EQ(reading.tooLong.rfind(c.named, 0), 0u) << reading.tooLong;
@@ -189,8 +189,7 @@ TEST(WordListFileRead, EntriesPastTheirLimitsStopTheReadingAndHugeFilesAreNotRea
         atBound += longest;
     atBound += std::string(MaxWordListFileBytes - atBound.size(), '\n');
     for (const std::string& text : {atBound, atBound + "x", atBound + atBound}) {
-        std::istringstream in(text);
-        const WordListReading reading = ReadWordList(in);
+        const WordListReading reading = ReadWordList(text);
         EXPECT_EQ(reading.tooLarge, text.size() > MaxWordListFileBytes);
         EXPECT_EQ(reading.entries.size(), reading.tooLarge ? 0u : std::size_t(MaxWordListEntries));
     }
