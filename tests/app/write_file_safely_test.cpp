@@ -403,7 +403,6 @@ TEST_F(WriteFileSafelyTest, AFileTheUserMayWriteIsSavedInPlaceWhereTheFolderTake
     }
     EXPECT_EQ(Entries(locked) + Entries(sticky), 3) << "no temporary file is left";
     EXPECT_EQ(AsUser([&] { return WriteFileSafely(locked + "/new.qzl", "x"); }), std::strerror(EACCES));
-
 }
 
 // Written in place, a save leaves the old bytes whole, or says the file may be
@@ -417,9 +416,6 @@ TEST_F(WriteFileSafelyTest, AFailedSaveInPlaceLeavesTheOldBytesOrSaysTheFileMayB
         GTEST_SKIP() << "a folder the user may not write needs root to make";
     const std::string locked = folder + "/locked", path = locked + "/mine.qzl", old(20000, 'o');
     mkdir(locked.c_str(), 0755);
-    const auto plant = [](long long PlantedFailures::*knob, long long value) {
-        return [=] { planted.*knob = value; };
-    };
     const auto limitSize = [] {
         const rlimit tiny{64, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &tiny);
@@ -432,11 +428,10 @@ TEST_F(WriteFileSafelyTest, AFailedSaveInPlaceLeavesTheOldBytesOrSaysTheFileMayB
         std::string says;
     };
     const Case cases[] = {
-        {"room for less than the new text", plant(&PlantedFailures::roomSaid, 19999), 20000, "No space left on device"},
-        {"room to grow by less than it adds", plant(&PlantedFailures::roomToGrow, 50), 20100, "No space left on device"},
-        {"a write that fails once", plant(&PlantedFailures::writeFailsAfter, 4096), 20000, "Input/output error"},
-        {"writes that keep failing",
-         [] { planted.writeFailsAfter = 4096, planted.writesKeepFailing = true; }, 20000,
+        {"room for less than the new text", [] { planted.roomSaid = 19999; }, 20000, "No space left on device"},
+        {"room to grow by less than it adds", [] { planted.roomToGrow = 50; }, 20100, "No space left on device"},
+        {"a write that fails once", [] { planted.writeFailsAfter = 4096; }, 20000, "Input/output error"},
+        {"writes that keep failing", [] { planted.writeFailsAfter = 4096, planted.writesKeepFailing = true; }, 20000,
          "Input/output error, damaged"},
         {"a failing sync", [] { planted.fsync = true; }, 20000, "Input/output error, damaged"},
         {"the file size limit", limitSize, 20000, "File too large"},
