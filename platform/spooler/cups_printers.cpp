@@ -127,6 +127,17 @@ bool Reach(cups_dest_t& dest) {
     return true;
 }
 
+// The default marked in the list of every printer, where one found on the network
+// keeps its mark after the server has dropped the queue it made for it.
+std::string ListedDefault() {
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const cups_dest_t* dest = cupsGetDest(nullptr, nullptr, count, dests);
+    std::string name = dest ? dest->name : "";
+    cupsFreeDests(count, dests);
+    return name;
+}
+
 }  // namespace
 
 std::optional<std::vector<CupsPrinter>> LocalCupsPrinters() {
@@ -153,10 +164,12 @@ std::optional<CupsPrinter> FindCupsPrinter(const std::string& name) {
     return *found;
 }
 
+// Asked for the default alone, the library looks for a queue of that name and
+// says the default does not exist once the queue of a network printer is gone.
 std::string UserDefaultPrinter() {
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (!dest)
-        return {};
+        return ListedDefault();
     std::string name = dest->name;
     cupsFreeDests(1, dest);
     return name;

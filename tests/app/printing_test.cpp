@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
@@ -482,13 +483,23 @@ protected:
     }
 };
 
-TEST_F(NetworkPrinterTest, OneWithoutAQueuePrintsStraightFromTheDialog)
+TEST_F(NetworkPrinterTest, OneWithoutAQueuePrintsStraightFromTheDialogAndStaysTheDefault)
 {
     OpenPuzzle();
     PrintOn("Hall_Printer");
     EXPECT_EQ("Hall_Printer", DefaultPrinter());
     EXPECT_TRUE(WaitForCompletedJobs("hall", 1));
     EXPECT_GT(cupsd->OutputSize("hall"), 0u);
+
+    // As the server drops the queue it made, a minute after the job.
+    ASSERT_TRUE(WaitForCompletedJobs("Hall_Printer", 1));
+    ASSERT_EQ(0, std::system("lpadmin -x Hall_Printer"));
+    PrintAnswerer answer([](PrintDialog& dialog) {
+        EXPECT_EQ("Hall_Printer", dialog.SelectedPrinter());
+        Press(&dialog, ID_PrintCancel);
+    });
+    Print();
+    EXPECT_EQ(1, answer.printDialogs);
 }
 
 TEST_F(NetworkPrinterTest, OneThatCannotBeReachedIsSaidOnceAndGetsNoJob)

@@ -6,6 +6,9 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,6 +33,22 @@ int AddFound(const FoundPrinter& printer, int count, cups_dest_t** dests)
     dest->num_options = cupsAddOption("device-uri", printer.deviceUri.c_str(), dest->num_options, &dest->options);
     dest->num_options = cupsAddOption("printer-info", printer.name.c_str(), dest->num_options, &dest->options);
     return count;
+}
+
+// libcups marks the default of the user's lpoptions among the printers it finds
+// too; a user's file comes after root's.
+std::string UserDefault()
+{
+    std::string name;
+    for (const auto& [folder, file] :
+         {std::pair{"CUPS_SERVERROOT", "/lpoptions"}, std::pair{"HOME", "/.cups/lpoptions"}}) {
+        const char* path = std::getenv(folder);
+        std::ifstream options(std::string(path ? path : "") + file);
+        for (std::string line; std::getline(options, line);)
+            if (line.rfind("Default ", 0) == 0)
+                name = line.substr(8, line.find_first_of(" /", 8) - 8);
+    }
+    return name;
 }
 
 }  // namespace
@@ -60,5 +79,8 @@ extern "C" int cupsGetDests2(http_t* http, cups_dest_t** dests)
     int count = libcups(http, dests);
     for (const FoundPrinter& printer : Network())
         count = AddFound(printer, count, dests);
+    cups_dest_t* userDefault = cupsGetDest(UserDefault().c_str(), nullptr, count, *dests);
+    if (userDefault && !cupsGetDest(nullptr, nullptr, count, *dests))
+        userDefault->is_default = 1;
     return count;
 }
