@@ -104,12 +104,15 @@ bool FolderRefuses(int failure) { return failure == EACCES || failure == EPERM; 
 
 // A copy-on-write file system (btrfs, ZFS) puts even the file's own bytes in new
 // blocks as they are overwritten: the whole new text needs room, not only what
-// it adds to the old.
+// it adds to the old. One that counts no blocks (ramfs, a tmpfs without a size)
+// has no room to say.
 int RoomFor(int fd, off_t size)
 {
     struct statvfs disk;
     if (::fstatvfs(fd, &disk) != 0)
         return errno;
+    if (disk.f_blocks == 0)
+        return 0;
     const auto block = std::max<unsigned long long>(disk.f_frsize, 1);
     return disk.f_bavail >= (static_cast<unsigned long long>(size) + block - 1) / block ? 0 : ENOSPC;
 }

@@ -41,9 +41,11 @@ struct PlantedFailures {
     bool folderFsync = false;
     // Swapped for a link to `swapTo` just after the save asks whether it may write it.
     std::string swapAt, swapTo;
-    // A nearly full disk: the room it says it has, in bytes; the growth it can
-    // reserve, past which a reservation grows the file that far and fails.
+    // A nearly full disk: the room it says it has, in bytes, unless it counts
+    // none (as ramfs); the growth it can reserve, past which a reservation grows
+    // the file that far and fails.
     long long roomSaid = -1, roomToGrow = -1;
+    bool roomCounted = true;
     // A write that fails part-way, after this many bytes: once, or every time.
     long long writeFailsAfter = -1;
     bool writesKeepFailing = false;
@@ -93,6 +95,7 @@ extern "C" int fstatvfs(int fd, struct statvfs* disk) noexcept
     if (result == 0 && planted.roomSaid >= 0 && InPlantedFolder(fd)) {
         disk->f_frsize = 1;
         disk->f_bavail = fsblkcnt_t(planted.roomSaid);
+        disk->f_blocks = planted.roomCounted ? std::max(disk->f_blocks, disk->f_bavail) : 0;
     }
     return result;
 }
@@ -407,7 +410,7 @@ TEST_F(WriteFileSafelyTest, AFileTheUserMayWriteIsSavedInPlaceWhereTheFolderTake
 
 // Written in place, a save leaves the old bytes whole, or says the file may be
 // damaged: a disk too full for the whole new text (a copy-on-write one needs
-// room for its every byte) or for what it adds, with room reserved part-way; a
+// room for its every byte; one that counts no room takes it) or for what it adds, with room reserved part-way; a
 // write that fails once, or ever after, or a failing sync; the file size limit,
 // whose signal would end the program.
 TEST_F(WriteFileSafelyTest, AFailedSaveInPlaceLeavesTheOldBytesOrSaysTheFileMayBeDamaged)
@@ -429,6 +432,7 @@ TEST_F(WriteFileSafelyTest, AFailedSaveInPlaceLeavesTheOldBytesOrSaysTheFileMayB
     };
     const Case cases[] = {
         {"room for less than the new text", [] { planted.roomSaid = 19999; }, 20000, "No space left on device"},
+        {"a file system that counts no room", [] { planted.roomSaid = 0, planted.roomCounted = false; }, 20000, ""},
         {"room to grow by less than it adds", [] { planted.roomToGrow = 50; }, 20100, "No space left on device"},
         {"a write that fails once", [] { planted.writeFailsAfter = 4096; }, 20000, "Input/output error"},
         {"writes that keep failing", [] { planted.writeFailsAfter = 4096, planted.writesKeepFailing = true; }, 20000,
@@ -448,7 +452,8 @@ TEST_F(WriteFileSafelyTest, AFailedSaveInPlaceLeavesTheOldBytesOrSaysTheFileMayB
             return failure + (damaged ? ", damaged" : "");
         });
         EXPECT_EQ(said, c.says);
-        EXPECT_EQ(Text(path) == old, c.says.find("damaged") == std::string::npos);
+        const std::string kept = c.says.empty() ? std::string(c.size, 'n') : old;
+        EXPECT_EQ(Text(path) == kept, c.says.find("damaged") == std::string::npos);
     }
     EXPECT_EQ(Entries(locked), 1) << "no temporary file is left";
 }
