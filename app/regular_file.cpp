@@ -56,6 +56,20 @@ int OpenRegularFile(const std::string& path, int flags, mode_t mode, int folder)
     return -1;
 }
 
+bool ReadInto(int fd, std::string& bytes, std::size_t limit)
+{
+    char chunk[65536];
+    while (bytes.size() <= limit) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        bytes.append(chunk, std::size_t(n));
+    }
+    return true;
+}
+
 FileReading ReadRegularFile(const std::string& path, std::size_t limit)
 {
     FileReading reading;
@@ -64,16 +78,7 @@ FileReading ReadRegularFile(const std::string& path, std::size_t limit)
         reading.notOpened = FailureAt(path, errno);
         return reading;
     }
-    char chunk[65536];
-    while (reading.bytes.size() <= limit) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        reading.broke = n < 0;
-        if (n <= 0)
-            break;
-        reading.bytes.append(chunk, std::size_t(n));
-    }
+    reading.broke = !ReadInto(fd, reading.bytes, limit);
     ::close(fd);
     if (reading.bytes.size() > limit + 1)
         reading.bytes.resize(limit + 1);

@@ -28,6 +28,10 @@ std::string FailureAt(const std::string& path, int error, int folder = AT_FDCWD)
 // no regular file: NotAFile says what).
 int OpenRegularFile(const std::string& path, int flags, mode_t mode = 0, int folder = AT_FDCWD);
 
+// Appends what `fd` holds, from where it stands, to `bytes` until its end or
+// until `bytes` holds more than `limit`; false where a read failed first.
+bool ReadInto(int fd, std::string& bytes, std::size_t limit);
+
 struct FileReading {
     std::string bytes;      // at most the limit and one more
     std::string notOpened;  // why the file could not be opened, or empty

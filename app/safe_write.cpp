@@ -142,17 +142,9 @@ int MakeRoom(int fd, off_t size)
 std::optional<std::string> OldText(int fd)
 {
     std::string text;
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::pread(fd, chunk, sizeof chunk, off_t(text.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            return text;
-        text.append(chunk, std::size_t(n));
-    }
+    if (!ReadInto(fd, text, std::string::npos))
+        return std::nullopt;
+    return text;
 }
 
 // Emptied and synced first, the file gives back the blocks the new text took:
